@@ -1,0 +1,33 @@
+# Install rules: headers under include/tolvex and include/ruvak3, both
+# libraries, the CMake package `tolvex` and tolvex.pc.
+include(CMakePackageConfigHelpers)
+
+set(TOLVEX_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tolvex)
+
+install(TARGETS tolvex ruvak3 EXPORT tolvexTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+# Public headers only: tests and private headers (*_internal.h) stay behind.
+install(DIRECTORY messaging/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tolvex
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "*_internal.h" EXCLUDE
+  PATTERN "*_test*.h" EXCLUDE)
+install(FILES ${PROJECT_BINARY_DIR}/generated/tolvex/version.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tolvex)
+install(DIRECTORY ruvak3/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ruvak3
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "*_internal.h" EXCLUDE)
+
+install(EXPORT tolvexTargets NAMESPACE tolvex:: DESTINATION ${TOLVEX_CMAKE_DIR})
+configure_package_config_file(cmake/tolvexConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/tolvexConfig.cmake INSTALL_DESTINATION ${TOLVEX_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/tolvexConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/tolvexConfig.cmake
+  ${PROJECT_BINARY_DIR}/tolvexConfigVersion.cmake
+  DESTINATION ${TOLVEX_CMAKE_DIR})
+
+configure_file(cmake/tolvex.pc.in ${PROJECT_BINARY_DIR}/tolvex.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/tolvex.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,0 +1,5 @@
+#pragma once
+
+// The umbrella header: every public declaration of libtolvex.
+
+#include "tolvex/version.h"

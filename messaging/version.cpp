@@ -1,0 +1,3 @@
+#include "tolvex/version.h"
+
+const char* tolvexVersion() { return TOLVEX_VERSION_STRING; }

@@ -1,0 +1,5 @@
+#pragma once
+
+/// Marks every published class and function of libruvak3.so; everything else
+/// stays hidden in the shared object.
+#define RUVAK3_API __attribute__((visibility("default")))
