@@ -3,3 +3,10 @@
 // The umbrella header: every public declaration of libtolvex.
 
 #include "tolvex/version.h"
+#include "tolvex/errors/authentication_exception.h"
+#include "tolvex/errors/communication_exception.h"
+#include "tolvex/errors/generic_exception.h"
+#include "tolvex/errors/illegal_request_exception.h"
+#include "tolvex/errors/session_inactive_exception.h"
+#include "tolvex/errors/session_timeout_exception.h"
+#include "tolvex/errors/ssl_host_exception.h"
