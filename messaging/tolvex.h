@@ -10,3 +10,4 @@
 #include "tolvex/errors/session_inactive_exception.h"
 #include "tolvex/errors/session_timeout_exception.h"
 #include "tolvex/errors/ssl_host_exception.h"
+#include "tolvex/protocol/fix_defs.h"
