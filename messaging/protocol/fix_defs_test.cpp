@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,11 +29,11 @@ struct IntRow {
 };
 
 #define TEXT(NAME, VALUE) \
-  TextRow { #NAME, &IFixDefs::NAME, VALUE }
+  { #NAME, &IFixDefs::NAME, (VALUE) }
 #define INT(NAME, VALUE) \
-  IntRow { #NAME, &IFixDefs::NAME, VALUE }
+  { #NAME, &IFixDefs::NAME, (VALUE) }
 
-const std::vector<TextRow> kStandardTags = {
+const TextRow kStandardTags[] = {
     TEXT(FLDTAG_CURRENCY, "15"),
     TEXT(FLDTAG_MSGSEQNUM, "34"),
     TEXT(FLDTAG_MSGTYPE, "35"),
@@ -99,7 +102,7 @@ const std::vector<TextRow> kStandardTags = {
     TEXT(FLDTAG_ENCRYPTEDNEWPASSWORD, "1404"),
 };
 
-const std::vector<TextRow> kPlatformTags = {
+const TextRow kPlatformTags[] = {
     TEXT(FLDTAG_QELBSTART, "9000"),
     TEXT(FLDTAG_QELBSYMID, "9000"),
     TEXT(FLDTAG_QELBSYMPRECISION, "9001"),
@@ -156,13 +159,13 @@ const std::vector<TextRow> kPlatformTags = {
     TEXT(FLDTAG_QELBCANDLEOPENPRICETYPE, "9101"),
 };
 
-const std::vector<TextRow> kTextTags = {
+const TextRow kTextTags[] = {
     TEXT(FLDTAG_EXTRACMD, "EXTRA"),
     TEXT(FLDTAG_BASE64_ENCODED_SIGNATURE, "BASE64_ENCODED_SIGNATURE"),
     TEXT(FLDTAG_COMPACT_DATA, "C9000"),
 };
 
-const std::vector<TextRow> kMessageTypes = {
+const TextRow kMessageTypes[] = {
     TEXT(MSGTYPE_HEARTBEAT, "0"),
     TEXT(MSGTYPE_TESTREQUEST, "1"),
     TEXT(MSGTYPE_NEWS, "B"),
@@ -195,7 +198,7 @@ const std::vector<TextRow> kMessageTypes = {
     TEXT(MSGTYPE_RTMP2_COMPACT_MESSAGE, "R2Mes"),
 };
 
-const std::vector<TextRow> kTextEnumerations = {
+const TextRow kTextEnumerations[] = {
     TEXT(MDENTRYTYPE_BID, "0"),
     TEXT(MDENTRYTYPE_ASK, "1"),
     TEXT(MDENTRYTYPE_BIDOPEN, "4"),
@@ -228,7 +231,7 @@ const std::vector<TextRow> kTextEnumerations = {
     TEXT(QELBTIMINGINTERVALEX_H8, "h8"),
 };
 
-const std::vector<IntRow> kIntEnumerations = {
+const IntRow kIntEnumerations[] = {
     INT(CHANNEL_SETTING_DEFAULT, 0),
     INT(CHANNEL_MARKET_DATA, 1),
     INT(CHANNEL_EXECUTION_REPORT, 2),
@@ -301,20 +304,16 @@ const std::vector<IntRow> kIntEnumerations = {
 #undef TEXT
 #undef INT
 
-std::vector<TextRow> AllTextRows() {
+template <std::size_t... N>
+std::vector<TextRow> Concat(const TextRow (&... groups)[N]) {
   std::vector<TextRow> all;
-  for (const auto* group : {&kStandardTags, &kPlatformTags, &kTextTags,
-                            &kMessageTypes, &kTextEnumerations}) {
-    all.insert(all.end(), group->begin(), group->end());
-  }
+  (all.insert(all.end(), std::begin(groups), std::end(groups)), ...);
   return all;
 }
 
-std::vector<TextRow> AllTagRows() {
-  std::vector<TextRow> tags = kStandardTags;
-  tags.insert(tags.end(), kPlatformTags.begin(), kPlatformTags.end());
-  tags.insert(tags.end(), kTextTags.begin(), kTextTags.end());
-  return tags;
+std::vector<TextRow> AllTextRows() {
+  return Concat(kStandardTags, kPlatformTags, kTextTags, kMessageTypes,
+                kTextEnumerations);
 }
 
 // The names in `rows` that share their value with an earlier row, as
@@ -345,12 +344,12 @@ TEST(IFixDefsTest, EveryIntegerConstantHoldsItsValue) {
 }
 
 TEST(IFixDefsTest, GroupsHoldTheDocumentedNumberOfConstants) {
-  EXPECT_EQ(66u, kStandardTags.size());
-  EXPECT_EQ(54u, kPlatformTags.size());
-  EXPECT_EQ(3u, kTextTags.size());
-  EXPECT_EQ(30u, kMessageTypes.size());
-  EXPECT_EQ(30u, kTextEnumerations.size());
-  EXPECT_EQ(67u, kIntEnumerations.size());
+  EXPECT_EQ(66u, std::size(kStandardTags));
+  EXPECT_EQ(54u, std::size(kPlatformTags));
+  EXPECT_EQ(3u, std::size(kTextTags));
+  EXPECT_EQ(30u, std::size(kMessageTypes));
+  EXPECT_EQ(30u, std::size(kTextEnumerations));
+  EXPECT_EQ(67u, std::size(kIntEnumerations));
 }
 
 TEST(IFixDefsTest, NamesSharingAValueAreDistinctObjects) {
@@ -369,22 +368,21 @@ TEST(IFixDefsTest, OnlyTheDocumentedTagsShareAValue) {
   const std::vector<std::string> expected = {
       "FLDTAG_QELBSTART=FLDTAG_QELBSYMID",
       "FLDTAG_QELBTIMINGINTERVALEX=FLDTAG_SETTLTYPE"};
-  EXPECT_EQ(expected, SharedValues(AllTagRows()));
+  EXPECT_EQ(expected,
+            SharedValues(Concat(kStandardTags, kPlatformTags, kTextTags)));
 }
 
 // Callers tell message types apart by comparing whole texts, so no two may be
 // equal.
 TEST(IFixDefsTest, MessageTypesAreAllDifferent) {
-  EXPECT_EQ(std::vector<std::string>(), SharedValues(kMessageTypes));
+  EXPECT_EQ(std::vector<std::string>(), SharedValues(Concat(kMessageTypes)));
 }
 
 TEST(IFixDefsTest, NumericTagsAreDecimalNumbers) {
-  for (const auto* group : {&kStandardTags, &kPlatformTags}) {
-    for (const TextRow& row : *group) {
-      const char* text = *row.constant;
-      EXPECT_NE('0', text[0]) << row.name;
-      EXPECT_EQ(std::strlen(text), std::strspn(text, "0123456789")) << row.name;
-    }
+  for (const TextRow& row : Concat(kStandardTags, kPlatformTags)) {
+    const char* text = *row.constant;
+    EXPECT_NE('0', text[0]) << row.name;
+    EXPECT_EQ(std::strlen(text), std::strspn(text, "0123456789")) << row.name;
   }
 }
 
