@@ -11,3 +11,14 @@
 #include "tolvex/errors/session_timeout_exception.h"
 #include "tolvex/errors/ssl_host_exception.h"
 #include "tolvex/protocol/fix_defs.h"
+
+// Message model
+#include "tolvex/model/assert_exception_fm.h"
+#include "tolvex/model/i_field.h"
+#include "tolvex/model/i_field_group.h"
+#include "tolvex/model/i_field_group_list.h"
+#include "tolvex/model/i_message.h"
+#include "tolvex/model/universal_field.h"
+#include "tolvex/model/universal_field_group.h"
+#include "tolvex/model/universal_field_group_list.h"
+#include "tolvex/model/universal_message.h"

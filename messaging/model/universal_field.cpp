@@ -1,0 +1,355 @@
+#include "tolvex/model/universal_field.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+#include <type_traits>
+
+#include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/model/universal_field_group_list.h"
+
+const int IField::DT_NULL;
+const int IField::DT_INT;
+const int IField::DT_STRING;
+const int IField::DT_LIST;
+const int IField::DT_DOUBLE;
+const int IField::DT_LONG;
+const int IField::DT_BINARY;
+
+namespace {
+
+// The longest "%.60f" text: a sign, the 309 integer digits of DBL_MAX, a
+// decimal point of up to a few bytes in exotic locales, 60 decimals and the
+// terminator.
+constexpr std::size_t kDoubleTextCapacity = 400;
+constexpr int kDecimals = 60;
+
+// strtol/strtoll with base 10 and no end pointer: white space as the current
+// locale defines it, an optional sign, then digits; saturates at the limits
+// of T. Written out because the standard functions are slower and strtol
+// saturates at the limits of long, which is wider than int on 64-bit.
+template <typename T>
+T parseDecimal(const char* text) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+  while (std::isspace(*p)) ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  using Unsigned = typename std::make_unsigned<T>::type;
+  const Unsigned limit =
+      static_cast<Unsigned>(std::numeric_limits<T>::max()) + (negative ? 1 : 0);
+  Unsigned value = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    const unsigned digit = *p - '0';
+    if (value > (limit - digit) / 10) {
+      return negative ? std::numeric_limits<T>::min()
+                      : std::numeric_limits<T>::max();
+    }
+    value = value * 10 + digit;
+  }
+  if (!negative) return static_cast<T>(value);
+  if (value == limit) return std::numeric_limits<T>::min();
+  return -static_cast<T>(value);
+}
+
+// Truncation toward zero, saturating outside the range of T; NaN gives 0.
+template <typename T>
+T truncateDouble(double value) {
+  if (value != value) return 0;
+  // 2^(digits) is exact as a double; every double below it truncates into T.
+  const double bound = std::ldexp(1.0, std::numeric_limits<T>::digits);
+  if (value >= bound) return std::numeric_limits<T>::max();
+  if (value < -bound) return std::numeric_limits<T>::min();
+  return static_cast<T>(value);
+}
+
+// Writes the "%.60f" text of value and a terminator into [dest, dest + size)
+// and returns true, or returns false when it does not fit. std::to_chars gives
+// the same digits as printf several times faster, but always with a '.', so
+// the locale's decimal point is put in its place (or printf does the work
+// when that point is longer than one byte).
+bool formatDouble(double value, char* dest, std::size_t size) {
+  const char* point = std::localeconv()->decimal_point;
+  if (point[0] != '\0' && point[1] == '\0') {
+    const std::to_chars_result result = std::to_chars(
+        dest, dest + size - 1, value, std::chars_format::fixed, kDecimals);
+    if (result.ec != std::errc()) return false;
+    *result.ptr = '\0';
+    if (point[0] != '.') {
+      char* dot = static_cast<char*>(std::memchr(dest, '.', result.ptr - dest));
+      if (dot != nullptr) *dot = point[0];
+    }
+    return true;
+  }
+  const int length = std::snprintf(dest, size, "%.*f", kDecimals, value);
+  return length >= 0 && static_cast<std::size_t>(length) < size;
+}
+
+template <typename T>
+const char* formatInteger(T value, char* dest, std::size_t size) {
+  *std::to_chars(dest, dest + size - 1, value).ptr = '\0';
+  return dest;
+}
+
+}  // namespace
+
+UniversalField::UniversalField()
+    : type_(DT_NULL),
+      text_(nullptr),
+      int_(0),
+      long_(0),
+      double_(0.0),
+      list_(nullptr),
+      binary_length_(0),
+      binary_(nullptr) {}
+
+UniversalField::UniversalField(const char* name) : UniversalField() {
+  if (name != nullptr) name_ = name;
+}
+
+UniversalField::UniversalField(const char* name, const char* text)
+    : UniversalField(name) {
+  setValue(text);
+}
+
+UniversalField::UniversalField(const char* name, int value)
+    : UniversalField(name) {
+  setValueInt(value);
+}
+
+UniversalField::UniversalField(const char* name, long long value)
+    : UniversalField(name) {
+  setValueLong(value);
+}
+
+UniversalField::UniversalField(const char* name, double value)
+    : UniversalField(name) {
+  setValueDouble(value);
+}
+
+UniversalField::UniversalField(const char* name, const IFieldGroupList* list)
+    : UniversalField(name) {
+  setValue(list);
+}
+
+UniversalField::UniversalField(const UniversalField& other)
+    : UniversalField() {
+  copy(other);
+}
+
+UniversalField& UniversalField::operator=(const UniversalField& other) {
+  copy(other);
+  return *this;
+}
+
+UniversalField::~UniversalField() { free(); }
+
+void UniversalField::copy(const UniversalField& other) {
+  if (&other == this) return;
+  name_ = other.name_;
+  switch (other.type_) {
+    case DT_INT:
+      setValueInt(other.int_);
+      break;
+    case DT_STRING:
+      setValue(other.text_);
+      break;
+    case DT_LIST:
+      setValue(static_cast<const IFieldGroupList*>(other.list_));
+      break;
+    case DT_DOUBLE:
+      setValueDouble(other.double_);
+      break;
+    case DT_LONG:
+      setValueLong(other.long_);
+      break;
+    case DT_BINARY:
+      setValueBinary(other.binary_, other.binary_length_);
+      break;
+  }
+}
+
+void UniversalField::free() {
+  switch (type_) {
+    case DT_STRING:
+    case DT_DOUBLE:  // the spilled rendering of a long double text
+      delete[] text_;
+      text_ = nullptr;
+      break;
+    case DT_LIST:
+      delete list_;
+      list_ = nullptr;
+      break;
+    case DT_BINARY:
+      std::free(binary_);
+      binary_ = nullptr;
+      break;
+  }
+}
+
+std::string UniversalField::toString() const {
+  std::string line;
+  appendLine(line);
+  return line;
+}
+
+void UniversalField::appendLine(std::string& out) const {
+  const char* text = getValueString();
+  out.append("field: ", 7).append(name_).append(" = ", 3);
+  if (text != nullptr) out.append(text);
+  out.push_back('\n');
+}
+
+// Every setter makes the new storage before releasing the old one, so that
+// a value taken from the field's own storage is read while it still lives.
+void UniversalField::replaceKind(int type) {
+  free();
+  type_ = type;
+}
+
+int UniversalField::getDataType() const { return type_; }
+
+void UniversalField::setName(const char* name) {
+  if (name != nullptr) name_ = name;
+}
+
+const char* UniversalField::getName() const { return name_.c_str(); }
+
+bool UniversalField::isNullValue() const { return type_ == DT_NULL; }
+
+void UniversalField::setValue(const char* text) {
+  if (text == nullptr) return;
+  const std::size_t size = std::strlen(text) + 1;
+  char* copy = new char[size];
+  base_library::strcpy_s(copy, size, text);
+  replaceKind(DT_STRING);
+  text_ = copy;
+}
+
+const char* UniversalField::getValueString() const {
+  switch (type_) {
+    case DT_INT:
+      return formatInteger(int_, text_buffer_, kTextBufferSize);
+    case DT_STRING:
+      return text_;
+    case DT_LIST:
+      base_library::strcpy_s(text_buffer_, kTextBufferSize, "list");
+      return text_buffer_;
+    case DT_DOUBLE:
+      if (formatDouble(double_, text_buffer_, kTextBufferSize)) {
+        return text_buffer_;
+      }
+      if (text_ == nullptr) text_ = new char[kDoubleTextCapacity];
+      formatDouble(double_, text_, kDoubleTextCapacity);
+      return text_;
+    case DT_LONG:
+      return formatInteger(long_, text_buffer_, kTextBufferSize);
+    default:
+      return nullptr;
+  }
+}
+
+void UniversalField::setValueLong(long long value) {
+  replaceKind(DT_LONG);
+  long_ = value;
+}
+
+long long UniversalField::getValueLong() const {
+  switch (type_) {
+    case DT_INT:
+      return int_;
+    case DT_STRING:
+      return parseDecimal<long long>(text_);
+    case DT_DOUBLE:
+      return truncateDouble<long long>(double_);
+    case DT_LONG:
+      return long_;
+    default:
+      return 0;
+  }
+}
+
+void UniversalField::setValueInt(int value) {
+  replaceKind(DT_INT);
+  int_ = value;
+}
+
+int UniversalField::getValueInt() const {
+  switch (type_) {
+    case DT_INT:
+      return int_;
+    case DT_STRING:
+      return parseDecimal<int>(text_);
+    case DT_DOUBLE:
+      return truncateDouble<int>(double_);
+    case DT_LONG:
+      return static_cast<int>(static_cast<unsigned int>(long_));
+    default:
+      return 0;
+  }
+}
+
+void UniversalField::setValueDouble(double value) {
+  replaceKind(DT_DOUBLE);
+  double_ = value;
+}
+
+double UniversalField::getValueDouble() const {
+  switch (type_) {
+    case DT_INT:
+      return int_;
+    case DT_STRING:
+      return std::strtod(text_, nullptr);
+    case DT_DOUBLE:
+      return double_;
+    case DT_LONG:
+      return static_cast<double>(long_);
+    default:
+      return 0.0;
+  }
+}
+
+void UniversalField::setValue(const IFieldGroupList* list) {
+  if (list == nullptr) return;
+  UniversalFieldGroupList* copy;
+  if (const auto* own = dynamic_cast<const UniversalFieldGroupList*>(list)) {
+    copy = new UniversalFieldGroupList(*own);
+  } else {
+    // Another implementation: copy what its cursor delivers.
+    std::unique_ptr<UniversalFieldGroupList> built(new UniversalFieldGroupList);
+    for (const IFieldGroup* group = list->getFirst(); group != nullptr;
+         group = list->getNext()) {
+      built->put(group);
+    }
+    copy = built.release();
+  }
+  replaceKind(DT_LIST);
+  list_ = copy;
+}
+
+IFieldGroupList* UniversalField::getValueList() const {
+  return type_ == DT_LIST ? list_ : nullptr;
+}
+
+void UniversalField::setValueBinary(const void* data, int length) {
+  if (length < 0 || (data == nullptr && length > 0)) return;
+  // One byte at least, so that an empty block still has its own address.
+  void* block = std::malloc(length > 0 ? static_cast<std::size_t>(length) : 1);
+  if (block == nullptr) throw std::bad_alloc();
+  if (length > 0) std::memcpy(block, data, static_cast<std::size_t>(length));
+  replaceKind(DT_BINARY);
+  binary_ = block;
+  binary_length_ = length;
+}
+
+const void* UniversalField::getValueBinary(int& length) const {
+  if (type_ != DT_BINARY) return nullptr;
+  length = binary_length_;
+  return binary_;
+}

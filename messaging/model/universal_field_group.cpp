@@ -1,0 +1,223 @@
+#include "tolvex/model/universal_field_group.h"
+
+#include <cstring>
+#include <tuple>
+#include <utility>
+
+#include "tolvex/model/universal_field_group_list.h"
+
+// std::string compares through char_traits<char>, which orders bytes as
+// unsigned values; strcmp does the same.
+bool UniversalFieldGroup::NameOrder::operator()(const std::string& a,
+                                                const std::string& b) const {
+  return a < b;
+}
+
+bool UniversalFieldGroup::NameOrder::operator()(const std::string& a,
+                                                const char* b) const {
+  return std::strcmp(a.c_str(), b) < 0;
+}
+
+bool UniversalFieldGroup::NameOrder::operator()(const char* a,
+                                                const std::string& b) const {
+  return std::strcmp(a, b.c_str()) < 0;
+}
+
+UniversalFieldGroup::UniversalFieldGroup() { cursor_ = fields_.end(); }
+
+UniversalFieldGroup::UniversalFieldGroup(const UniversalFieldGroup& other)
+    : fields_(other.fields_) {
+  cursor_ = fields_.begin();
+}
+
+UniversalFieldGroup& UniversalFieldGroup::operator=(
+    const UniversalFieldGroup& other) {
+  if (&other == this) return *this;
+  fields_ = other.fields_;
+  cursor_ = fields_.begin();
+  return *this;
+}
+
+UniversalFieldGroup::~UniversalFieldGroup() = default;
+
+UniversalField* UniversalFieldGroup::find(const char* name) const {
+  if (name == nullptr) return nullptr;
+  const FieldMap::const_iterator it = fields_.find(name);
+  if (it == fields_.end()) return nullptr;
+  // Stored fields are handed out for change in place.
+  return const_cast<UniversalField*>(&it->second);
+}
+
+std::string UniversalFieldGroup::toString() const {
+  std::string dump;
+  appendDump(dump);
+  return dump;
+}
+
+void UniversalFieldGroup::appendDump(std::string& out) const {
+  out.append("<group>\n", 8);
+  // A private walk: the group's own cursor is left where it is.
+  for (const FieldMap::value_type& entry : fields_) {
+    const UniversalField& field = entry.second;
+    switch (field.type_) {
+      case IField::DT_INT:
+      case IField::DT_STRING:
+      case IField::DT_DOUBLE:
+      case IField::DT_LONG:
+        field.appendLine(out);
+        break;
+      case IField::DT_LIST: {
+        field.appendLine(out);
+        out.append("<list>\n", 7);
+        // The list's own cursor walks it, and so ends at the end position.
+        const UniversalFieldGroupList& list = *field.list_;
+        for (const IFieldGroup* group = list.getFirst(); group != nullptr;
+             group = list.getNext()) {
+          // A UniversalFieldGroupList holds UniversalFieldGroup objects only.
+          static_cast<const UniversalFieldGroup*>(group)->appendDump(out);
+        }
+        out.append("</list>\n", 8);
+        break;
+      }
+      default:  // no value, binary: no line
+        break;
+    }
+  }
+  out.append("</group>\n", 9);
+}
+
+template <typename... Args>
+UniversalField* UniversalFieldGroup::emplaceIfAbsent(const char* key,
+                                                     const Args&... args) {
+  if (key == nullptr) return nullptr;
+  const FieldMap::iterator hint = fields_.lower_bound(key);
+  if (hint != fields_.end() && !fields_.key_comp()(key, hint->first)) {
+    return nullptr;
+  }
+  // Built in place in the new map node: no temporary field.
+  return &fields_
+              .emplace_hint(hint, std::piecewise_construct,
+                            std::forward_as_tuple(key),
+                            std::forward_as_tuple(args...))
+              ->second;
+}
+
+void UniversalFieldGroup::setValue(const char* name, const char* text) {
+  if (name == nullptr) return;
+  if (UniversalField* field = find(name)) {
+    field->setName(name);
+    field->setValue(text);
+  } else {
+    emplaceIfAbsent(name, name, text);
+  }
+}
+
+const char* UniversalFieldGroup::getValueString(const char* name) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueString() : nullptr;
+}
+
+void UniversalFieldGroup::setValue(const char* name,
+                                   const IFieldGroupList* list) {
+  emplaceIfAbsent(name, name, list);
+}
+
+IFieldGroupList* UniversalFieldGroup::getValueList(const char* name) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueList() : nullptr;
+}
+
+void UniversalFieldGroup::setValueLong(const char* name, long long value) {
+  emplaceIfAbsent(name, name, value);
+}
+
+long long UniversalFieldGroup::getValueLong(const char* name) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueLong() : 0;
+}
+
+void UniversalFieldGroup::setValueInt(const char* name, int value) {
+  emplaceIfAbsent(name, name, value);
+}
+
+int UniversalFieldGroup::getValueInt(const char* name) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueInt() : 0;
+}
+
+void UniversalFieldGroup::setValueDouble(const char* name, double value) {
+  emplaceIfAbsent(name, name, value);
+}
+
+double UniversalFieldGroup::getValueDouble(const char* name) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueDouble() : 0.0;
+}
+
+void UniversalFieldGroup::setValueBinary(const char* name, const void* data,
+                                         int length) {
+  if (UniversalField* field = emplaceIfAbsent(name, name)) {
+    field->setValueBinary(data, length);
+  }
+}
+
+const void* UniversalFieldGroup::getValueBinary(const char* name,
+                                                int& length) const {
+  const UniversalField* field = find(name);
+  return field != nullptr ? field->getValueBinary(length) : nullptr;
+}
+
+void UniversalFieldGroup::putField(const IField* field) {
+  if (field == nullptr) return;
+  if (const auto* own = dynamic_cast<const UniversalField*>(field)) {
+    emplaceIfAbsent(own->getName(), *own);
+    return;
+  }
+  // Another implementation: rebuild it through the interface.
+  const char* name = field->getName();
+  if (name == nullptr || find(name) != nullptr) return;
+  UniversalField copy(name);
+  switch (field->getDataType()) {
+    case IField::DT_INT:
+      copy.setValueInt(field->getValueInt());
+      break;
+    case IField::DT_STRING:
+      copy.setValue(field->getValueString());
+      break;
+    case IField::DT_LIST:
+      copy.setValue(field->getValueList());
+      break;
+    case IField::DT_DOUBLE:
+      copy.setValueDouble(field->getValueDouble());
+      break;
+    case IField::DT_LONG:
+      copy.setValueLong(field->getValueLong());
+      break;
+    case IField::DT_BINARY: {
+      int length = 0;
+      const void* data = field->getValueBinary(length);
+      copy.setValueBinary(data, length);
+      break;
+    }
+  }
+  fields_.emplace(name, copy);
+}
+
+IField* UniversalFieldGroup::getField(const char* name) const {
+  return find(name);
+}
+
+IField* UniversalFieldGroup::getFirst() const {
+  if (fields_.empty()) return nullptr;
+  cursor_ = fields_.begin();
+  return const_cast<UniversalField*>(&cursor_->second);
+}
+
+IField* UniversalFieldGroup::getNext() const {
+  if (cursor_ == fields_.end() || ++cursor_ == fields_.end()) return nullptr;
+  return const_cast<UniversalField*>(&cursor_->second);
+}
+
+int UniversalFieldGroup::size() const {
+  return static_cast<int>(fields_.size());
+}
