@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -138,8 +138,7 @@ UniversalField::UniversalField(const char* name, const IFieldGroupList* list)
   setValue(list);
 }
 
-UniversalField::UniversalField(const UniversalField& other)
-    : UniversalField() {
+UniversalField::UniversalField(const UniversalField& other) : UniversalField() {
   copy(other);
 }
 
@@ -327,6 +326,7 @@ void UniversalField::setValue(const IFieldGroupList* list) {
          group = list->getNext()) {
       built->put(group);
     }
+    built->getFirst();  // the cursor stands on the first group, as in a copy
     copy = built.release();
   }
   replaceKind(DT_LIST);

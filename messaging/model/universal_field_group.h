@@ -66,8 +66,7 @@ class TOLVEX_API UniversalFieldGroup : public IFieldGroup {
   int getValueInt(const char* name) const override;
   void setValueDouble(const char* name, double value) override;
   double getValueDouble(const char* name) const override;
-  void setValueBinary(const char* name, const void* data,
-                      int length) override;
+  void setValueBinary(const char* name, const void* data, int length) override;
   const void* getValueBinary(const char* name, int& length) const override;
   void putField(const IField* field) override;
   IField* getField(const char* name) const override;

@@ -22,9 +22,7 @@ UniversalMessage& UniversalMessage::operator=(const UniversalMessage& other) {
 
 UniversalMessage::~UniversalMessage() = default;
 
-const UniversalFieldGroup& UniversalMessage::getGroup() const {
-  return group_;
-}
+const UniversalFieldGroup& UniversalMessage::getGroup() const { return group_; }
 
 std::string UniversalMessage::toString() const {
   std::string dump("<message>\n");
@@ -41,8 +39,7 @@ const char* UniversalMessage::getValueString(const char* name) const {
   return group_.getValueString(name);
 }
 
-void UniversalMessage::setValue(const char* name,
-                                const IFieldGroupList* list) {
+void UniversalMessage::setValue(const char* name, const IFieldGroupList* list) {
   group_.setValue(name, list);
 }
 
@@ -84,9 +81,7 @@ const void* UniversalMessage::getValueBinary(const char* name,
   return group_.getValueBinary(name, length);
 }
 
-void UniversalMessage::putField(const IField* field) {
-  group_.putField(field);
-}
+void UniversalMessage::putField(const IField* field) { group_.putField(field); }
 
 IField* UniversalMessage::getField(const char* name) const {
   return group_.getField(name);

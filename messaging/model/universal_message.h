@@ -56,8 +56,7 @@ class TOLVEX_API UniversalMessage : public IMessage {
   int getValueInt(const char* name) const override;
   void setValueDouble(const char* name, double value) override;
   double getValueDouble(const char* name) const override;
-  void setValueBinary(const char* name, const void* data,
-                      int length) override;
+  void setValueBinary(const char* name, const void* data, int length) override;
   const void* getValueBinary(const char* name, int& length) const override;
   void putField(const IField* field) override;
   IField* getField(const char* name) const override;
