@@ -1,0 +1,140 @@
+#include "ruvak3/athread.h"
+
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+// A worker that records where it ran and, when told to, blocks until
+// released.
+class Worker : public ruvak3::AThread {
+ public:
+  explicit Worker(bool block = false) : block_(block) {}
+  ~Worker() override { join(kNoTimeout); }
+
+  int run() override {
+    thread_ = pthread_self();
+    ++runs_;
+    entered_ = true;
+    while (block_ && !released_) std::this_thread::yield();
+    return 0;
+  }
+
+  void waitUntilEntered() const {
+    while (!entered_) std::this_thread::yield();
+  }
+  void release() { released_ = true; }
+
+  pthread_t thread_{};
+  std::atomic<int> runs_{0};
+
+ private:
+  const bool block_;
+  std::atomic<bool> entered_{false};
+  std::atomic<bool> released_{false};
+};
+
+}  // namespace
+
+TEST(AThreadTest, StartRunsTheMostDerivedRunOnANewThread) {
+  Worker w;
+  EXPECT_FALSE(w.isRunning());
+  ASSERT_TRUE(w.start());
+  EXPECT_TRUE(w.join(ruvak3::AThread::kNoTimeout));
+  EXPECT_FALSE(w.isRunning());
+  EXPECT_EQ(1, w.runs_);
+  EXPECT_FALSE(pthread_equal(w.thread_, pthread_self()));
+}
+
+TEST(AThreadTest, JoinWithoutAThreadSucceedsAtOnce) {
+  Worker w;
+  EXPECT_TRUE(w.join(0));
+  EXPECT_TRUE(w.stop());
+}
+
+TEST(AThreadTest, RunningThreadRefusesASecondStartAndTimesOutAJoin) {
+  Worker w(true);
+  ASSERT_TRUE(w.start());
+  w.waitUntilEntered();
+  EXPECT_TRUE(w.isRunning());
+  EXPECT_FALSE(w.start());
+  EXPECT_FALSE(w.join(0));
+  EXPECT_FALSE(w.join(20));
+  w.release();
+  EXPECT_TRUE(w.join(ruvak3::AThread::kNoTimeout));
+  EXPECT_EQ(1, w.runs_);
+}
+
+TEST(AThreadTest, EndedThreadCanBeStartedAgain) {
+  Worker w;
+  ASSERT_TRUE(w.start());
+  while (w.isRunning()) std::this_thread::yield();
+  ASSERT_TRUE(w.start());  // reaps the first thread without a join
+  EXPECT_TRUE(w.stop());
+  EXPECT_EQ(2, w.runs_);
+}
+
+TEST(AThreadTest, DestructorWaitsForARunningThread) {
+  // Statics, since run() outlives the subclass's own members here.
+  static std::atomic<bool> started{false}, finished{false};
+  class Slow : public ruvak3::AThread {
+   public:
+    int run() override {
+      started = true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      finished = true;
+      return 0;
+    }
+  };
+  {
+    Slow s;
+    ASSERT_TRUE(s.start());
+    while (!started) std::this_thread::yield();
+  }
+  EXPECT_TRUE(finished);
+}
+
+TEST(AThreadTest, ExceptionFromRunEndsTheThreadQuietly) {
+  class Thrower : public ruvak3::AThread {
+   public:
+    int run() override { throw std::runtime_error("worker failed"); }
+  };
+  Thrower t;
+  ASSERT_TRUE(t.start());
+  EXPECT_TRUE(t.join(ruvak3::AThread::kNoTimeout));
+  EXPECT_FALSE(t.isRunning());
+}
+
+TEST(AThreadTest, WorkerCannotJoinItself) {
+  class SelfJoiner : public ruvak3::AThread {
+   public:
+    ~SelfJoiner() override { join(kNoTimeout); }
+    int run() override {
+      result_ = join(kNoTimeout) ? 1 : 0;
+      return 0;
+    }
+    std::atomic<int> result_{-1};
+  };
+  SelfJoiner s;
+  ASSERT_TRUE(s.start());
+  EXPECT_TRUE(s.join(ruvak3::AThread::kNoTimeout));
+  EXPECT_EQ(0, s.result_);
+}
+
+TEST(AThreadTest, ThreadMayDestroyItsOwnObject) {
+  static std::atomic<bool> deleted{false};
+  class Disposable : public ruvak3::AThread {
+   public:
+    int run() override {
+      delete this;
+      deleted = true;
+      return 0;
+    }
+  };
+  ASSERT_TRUE((new Disposable)->start());
+  while (!deleted) std::this_thread::yield();
+}
