@@ -22,3 +22,7 @@
 #include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
 #include "tolvex/model/universal_message.h"
+#include "tolvex/foundation/md2.h"
+#include "tolvex/foundation/md5.h"
+#include "tolvex/foundation/md_engine.h"
+#include "tolvex/foundation/thread.h"

@@ -1,0 +1,82 @@
+#include "tolvex/foundation/md2.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+const char* md2(CMD2& engine, const char* text) {
+  return engine.getDigest(reinterpret_cast<const unsigned char*>(text),
+                          static_cast<unsigned int>(std::strlen(text)));
+}
+
+}  // namespace
+
+TEST(CMD2Test, MatchesTheReferenceSuite) {
+  const struct {
+    const char* message;
+    const char* digest;
+  } rows[] = {
+      {"", "8350e5a3e24c153df2275c9f80692773"},
+      {"a", "32ec01ec4a6dac72c0ab96fb34c0b5d1"},
+      {"abc", "da853b0d3f88d99b30283a69e6ded6bb"},
+      {"message digest", "ab4f496bfb2a530b219ff33031fe06b0"},
+      {"abcdefghijklmnopqrstuvwxyz", "4e8ddff3650292ab5a4108c3aa47940b"},
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+       "da33def2a42df13975352846c30338cd"},
+      {"1234567890123456789012345678901234567890"
+       "1234567890123456789012345678901234567890",
+       "d5976f79d83d3a0dc9806c3c66f3efd8"},
+  };
+  CMD2 engine;  // one engine for all: each digest starts afresh
+  for (const auto& row : rows) {
+    EXPECT_STREQ(row.digest, md2(engine, row.message)) << row.message;
+  }
+}
+
+// Takes a message already padded by the caller, block by block.
+class PrePadded : public CMD2 {
+ public:
+  void calculate(unsigned char* blocks, unsigned long count) override {
+    for (unsigned long i = 0; i + 16 <= count; i += 16) transform(blocks + i);
+  }
+};
+
+TEST(CMD2Test, PaddingAddsOneBlockOfItsLengthAndTheChecksumAnother) {
+  const struct {
+    std::string message;
+    std::string padded;
+  } rows[] = {
+      // the empty message: one whole block of sixteen 16s
+      {"", std::string(16, '\x10')},
+      // fifteen bytes: a single byte of value 1
+      {"0123456789abcde", "0123456789abcde\x01"},
+      // a whole block: a whole padding block follows it
+      {"0123456789abcdef", "0123456789abcdef" + std::string(16, '\x10')},
+  };
+  for (const auto& row : rows) {
+    CMD2 whole;
+    PrePadded byBlocks;
+    const std::string expected = md2(whole, row.message.c_str());
+    EXPECT_EQ(expected,
+              byBlocks.getDigest(
+                  reinterpret_cast<const unsigned char*>(row.padded.data()),
+                  static_cast<unsigned int>(row.padded.size())))
+        << row.message.size() << " bytes";
+  }
+}
+
+TEST(CMD2Test, SubstitutionTableIsTheKnownPermutation) {
+  const unsigned char* s = CMD2::m_aSubst;
+  EXPECT_EQ((std::multiset<int>{41, 46, 67, 201}),
+            (std::multiset<int>{s[0], s[1], s[2], s[3]}));
+  EXPECT_EQ(41, s[0]);
+  EXPECT_EQ(201, s[3]);
+  EXPECT_EQ(17, s[253]);
+  EXPECT_EQ(131, s[254]);
+  EXPECT_EQ(20, s[255]);
+  EXPECT_EQ(256u, std::set<int>(s, s + 256).size());
+}

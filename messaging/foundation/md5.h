@@ -1,0 +1,41 @@
+#pragma once
+
+// CMD5: the MD5 message digest (RFC 1321), delivered as four 32-bit words.
+//
+//   unsigned int words[4];
+//   CMD5::getHash(text, std::strlen(text), words, 4);
+//
+// On a little-endian machine the sixteen bytes of the four words, in memory
+// order, are the digest bytes.
+//
+// Thread-safety: not safe for concurrent use; one object serves one thread at
+// a time. getHash() uses a local engine and may run on many threads at once.
+
+#include "tolvex/export.h"
+
+class TOLVEX_API CMD5 {
+ public:
+  /// The state is undefined until initialize().
+  CMD5();
+
+  /// Sets the state to the algorithm's four starting words.
+  void initialize();
+  /// Compresses one 64-byte block into the state.
+  void transform(unsigned char const* block);
+  /// Processes the whole message: its full 64-byte blocks and its padding
+  /// with the length. A null message counts as empty.
+  void calculate(unsigned char const* message, unsigned long count);
+  /// Does nothing: calculate() has completed the digest.
+  void finalize();
+
+  /// Digests count bytes of message into words[0] to words[3]. size is not
+  /// consulted: words must hold four elements. A null words gets nothing.
+  void get(char const* message, unsigned long count, unsigned int* words,
+           unsigned long size);
+  /// get() on a local engine.
+  static void getHash(char const* message, unsigned long count,
+                      unsigned int* words, unsigned long size);
+
+ private:
+  unsigned int m_aState[4];
+};

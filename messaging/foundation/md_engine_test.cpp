@@ -1,0 +1,82 @@
+#include "tolvex/foundation/md_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// An engine whose digest is the message itself, to watch the base class.
+class EchoEngine : public IMDEngine {
+ public:
+  void initialize() override { ++initializations; }
+  void calculate(unsigned char* message, unsigned long count) override {
+    message_ = message;
+    count_ = count;
+  }
+  void finalize() override {
+    setDigest(message_, static_cast<unsigned int>(count_));
+  }
+  int initializations = 0;
+
+ private:
+  const unsigned char* message_ = nullptr;
+  unsigned long count_ = 0;
+};
+
+}  // namespace
+
+TEST(IMDEngineTest, DigestTextIsLowerCaseHexHighDigitFirst) {
+  const struct {
+    std::string bytes;
+    const char* text;
+  } rows[] = {
+      {std::string("\x00\xab\xff", 3), "00abff"},  // both digits, both ends
+      {"\x10\x09", "1009"},                        // no digit swapped
+      {"", ""},                                    // no bytes, empty text
+  };
+  for (const auto& row : rows) {
+    EchoEngine engine;
+    const char* text = engine.getDigest(
+        reinterpret_cast<const unsigned char*>(row.bytes.data()),
+        static_cast<unsigned int>(row.bytes.size()));
+    EXPECT_STREQ(row.text, text);
+  }
+}
+
+TEST(IMDEngineTest, DigitHelpersSplitAndSpellNibbles) {
+  EchoEngine e;
+  EXPECT_EQ(0x0C, e.hiDigit(0xC5));
+  EXPECT_EQ(0x05, e.loDigit(0xC5));
+  const char spelled[] = "0123456789abcdef";
+  for (unsigned char v = 0; v < 16; ++v) EXPECT_EQ(spelled[v], e.toChar(v));
+}
+
+TEST(IMDEngineTest, EveryDigestStartsAfresh) {
+  EchoEngine engine;
+  const unsigned char one[] = {1};
+  engine.getDigest(one, 1);
+  EXPECT_STREQ("01", engine.getDigest(one, 1));
+  EXPECT_EQ(2, engine.initializations);
+  // A null message counts as empty, whatever count says.
+  EXPECT_STREQ("", engine.getDigest(static_cast<unsigned char*>(nullptr), 5));
+}
+
+TEST(IMDEngineTest, OversizedDigestThrowsAndLeavesNoText) {
+  EchoEngine engine;
+  const unsigned char one[] = {1};
+  engine.getDigest(one, 1);
+  try {
+    engine.setDigest(one, 1073741823u);
+    FAIL() << "no exception";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ("Integer Overflow or Wraparound", e.what());
+  }
+  // Destruction afterwards must free nothing twice (checked by ASan).
+}
+
+TEST(IMDEngineTest, DestructDeletesTheEngine) {
+  IMDEngine* engine = new EchoEngine;
+  engine->destruct();  // ASan reports a leak otherwise
+}
