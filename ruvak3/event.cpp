@@ -91,7 +91,9 @@ int ResetEvent(void* event) {
   return 1;
 }
 
-int CloseHandle(void* event) { return registry().remove(event) ? 1 : 0; }
+int CloseHandle(void* event) {
+  return registry().remove(event) ? 1 : 0;
+}
 
 unsigned long WaitForSingleObject(void* event, unsigned long milliseconds) {
   const std::shared_ptr<Event> e = registry().find(event);

@@ -24,16 +24,26 @@ inline void store(unsigned char* p, Word w) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(w >> (8 * i));
 }
 
-inline Word rotl(Word x, int s) { return (x << s) | (x >> (32 - s)); }
+inline Word rotl(Word x, int s) {
+  return (x << s) | (x >> (32 - s));
+}
 
 // The four round functions, written so that the step's chain through b is as
 // short as possible: the message word and constant are added to a first, off
 // the chain, and G's two halves are added rather than OR-ed, which lets them
 // be computed side by side.
-inline Word f(Word b, Word c, Word d) { return d ^ (b & (c ^ d)); }
-inline Word g(Word b, Word c, Word d) { return (b & d) + (c & ~d); }
-inline Word h(Word b, Word c, Word d) { return b ^ c ^ d; }
-inline Word i(Word b, Word c, Word d) { return c ^ (b | ~d); }
+inline Word f(Word b, Word c, Word d) {
+  return d ^ (b & (c ^ d));
+}
+inline Word g(Word b, Word c, Word d) {
+  return (b & d) + (c & ~d);
+}
+inline Word h(Word b, Word c, Word d) {
+  return b ^ c ^ d;
+}
+inline Word i(Word b, Word c, Word d) {
+  return c ^ (b | ~d);
+}
 
 #define MD5_STEP(fn, a, b, c, d, m, k, s) \
   a += (m) + (k);                         \

@@ -4,7 +4,9 @@
 
 IMDEngine::IMDEngine() : m_pDigest(nullptr) {}
 
-IMDEngine::~IMDEngine() { delete[] m_pDigest; }
+IMDEngine::~IMDEngine() {
+  delete[] m_pDigest;
+}
 
 void IMDEngine::destruct() {
   // Read through a volatile so that the test of a null object, which the

@@ -18,7 +18,9 @@ CThread::~CThread() {
   }
 }
 
-int CThread::run() { return 1; }
+int CThread::run() {
+  return 1;
+}
 
 bool CThread::start() {
   if (ruvak3::AThread::isRunning()) return true;
@@ -33,10 +35,14 @@ bool CThread::stop() {
   return true;
 }
 
-bool CThread::isActive() { return ruvak3::AThread::isRunning(); }
+bool CThread::isActive() {
+  return ruvak3::AThread::isRunning();
+}
 
 void CThread::sleep(unsigned long milliseconds) {
   base_library::Sleep(milliseconds);
 }
 
-void CThread::yield() { base_library::Sleep(0); }
+void CThread::yield() {
+  base_library::Sleep(0);
+}
