@@ -22,6 +22,8 @@
 #include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
 #include "tolvex/model/universal_message.h"
+
+// Foundation: digests and the thread wrapper
 #include "tolvex/foundation/md2.h"
 #include "tolvex/foundation/md5.h"
 #include "tolvex/foundation/md_engine.h"
