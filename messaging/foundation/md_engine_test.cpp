@@ -45,14 +45,6 @@ TEST(IMDEngineTest, DigestTextIsLowerCaseHexHighDigitFirst) {
   }
 }
 
-TEST(IMDEngineTest, DigitHelpersSplitAndSpellNibbles) {
-  EchoEngine e;
-  EXPECT_EQ(0x0C, e.hiDigit(0xC5));
-  EXPECT_EQ(0x05, e.loDigit(0xC5));
-  const char spelled[] = "0123456789abcdef";
-  for (unsigned char v = 0; v < 16; ++v) EXPECT_EQ(spelled[v], e.toChar(v));
-}
-
 TEST(IMDEngineTest, EveryDigestStartsAfresh) {
   EchoEngine engine;
   const unsigned char one[] = {1};

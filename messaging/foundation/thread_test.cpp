@@ -83,22 +83,3 @@ TEST(CThreadTest, WithoutResetFlagASecondRunEndsAtItsFirstLook) {
   EXPECT_EQ(2, t.runs);
   EXPECT_EQ(1, t.looks);
 }
-
-TEST(CThreadTest, AutoEventIsOursToUse) {
-  class Waiter : public CThread {
-   public:
-    Waiter() : CThread(true) {}
-    void signal() { ruvak3::win_emul::SetEvent(m_hAutoEvent); }
-    int run() override {
-      return WaitForSingleObject(m_hAutoEvent, ruvak3::win_emul::INFINITE) ==
-                     WAIT_OBJECT_0
-                 ? 0
-                 : 2;
-    }
-  };
-  Waiter w;
-  ASSERT_TRUE(w.start());
-  w.signal();
-  EXPECT_TRUE(w.stop());
-  EXPECT_FALSE(w.isActive());
-}
