@@ -10,6 +10,9 @@
 #include "tolvex/errors/session_inactive_exception.h"
 #include "tolvex/errors/session_timeout_exception.h"
 #include "tolvex/errors/ssl_host_exception.h"
+#include "tolvex/foundation/utc_date.h"
+#include "tolvex/foundation/utc_time_only.h"
+#include "tolvex/foundation/utc_timestamp.h"
 #include "tolvex/protocol/fix_defs.h"
 
 // Message model

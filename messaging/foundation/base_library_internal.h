@@ -3,12 +3,16 @@
 // real library and our stand-in are interchangeable here and nowhere else.
 #pragma once
 
+#include "ruvak3/date.h"
 #include "ruvak3/event.h"
 #include "ruvak3/sleep.h"
 #include "ruvak3/win_emul.h"
 
 namespace base_library {
 
+using ruvak3::date::GetSystemWindowsTime;
+using ruvak3::date::OleTimeToWindowsTime;
+using ruvak3::date::WindowsTimeToOleTime;
 using ruvak3::win_emul::_strlwr_s;
 using ruvak3::win_emul::CloseHandle;
 using ruvak3::win_emul::CreateEventW;

@@ -1,0 +1,152 @@
+#include "tolvex/foundation/utc_timestamp.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/foundation/utc_text_internal.h"
+
+namespace {
+
+// YYYYMMDD-HH:MM:SS without the milliseconds.
+constexpr int kTimestampLength = 17;
+// Where the milliseconds digits begin, after the separator at 17.
+constexpr int kMillisecondsAt = 18;
+// Where a well-formed text has the digits of the date and the time.
+constexpr int kDigitsAt[] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13, 15, 16};
+
+double toOle(const _SYSTEMTIME& time) {
+  double value = 0.0;
+  return base_library::WindowsTimeToOleTime(&time, &value) != 0 ? value : 0.0;
+}
+
+// The general route: the fields are placed by position over a mask whose
+// blanks keep them apart, and sscanf reads them as integers.
+double parseByScan(const char* text) {
+  char mask[32] = "yyyy mm dd hh mm cc mmm";
+  std::memcpy(mask + 0, text + 0, 4);
+  std::memcpy(mask + 5, text + 4, 2);
+  std::memcpy(mask + 8, text + 6, 2);
+  std::memcpy(mask + 11, text + 9, 2);
+  std::memcpy(mask + 14, text + 12, 2);
+  std::memcpy(mask + 17, text + 15, 2);
+  if (text[kTimestampLength] != '\0') {
+    std::strncpy(mask + 20, text + kMillisecondsAt, 3);
+  }
+  int fields[7] = {};
+  const int count =
+      std::sscanf(mask, "%d%d%d%d%d%d%d", &fields[0], &fields[1], &fields[2],
+                  &fields[3], &fields[4], &fields[5], &fields[6]);
+  if (count < 6) return 0.0;
+  _SYSTEMTIME time{};
+  time.wYear = static_cast<unsigned short>(fields[0]);
+  time.wMonth = static_cast<unsigned short>(fields[1]);
+  time.wDay = static_cast<unsigned short>(fields[2]);
+  time.wHour = static_cast<unsigned short>(fields[3]);
+  time.wMinute = static_cast<unsigned short>(fields[4]);
+  time.wSecond = static_cast<unsigned short>(fields[5]);
+  time.wMilliseconds = static_cast<unsigned short>(fields[6]);
+  return toOle(time);
+}
+
+}  // namespace
+
+CUTCTimestamp::CUTCTimestamp() : m_value(0.0) { setDate(nullptr); }
+
+CUTCTimestamp::CUTCTimestamp(const _SYSTEMTIME* time) : m_value(0.0) {
+  setDate(time);
+}
+
+CUTCTimestamp::CUTCTimestamp(double value) : m_value(value) {}
+
+CUTCTimestamp::CUTCTimestamp(CUTCTimestamp& other) : m_value(other.m_value) {}
+
+CUTCTimestamp::CUTCTimestamp(const CUTCTimestamp& other)
+    : m_value(other.m_value) {}
+
+CUTCTimestamp::CUTCTimestamp(const char* text) : m_value(parse(text)) {
+  if (m_value == 0.0) setDate(nullptr);
+}
+
+CUTCTimestamp::~CUTCTimestamp() {}
+
+int CUTCTimestamp::compareTo(CUTCTimestamp& other) {
+  return static_cast<const CUTCTimestamp&>(*this).compareTo(
+      static_cast<const CUTCTimestamp&>(other));
+}
+
+int CUTCTimestamp::compareTo(const CUTCTimestamp& other) const {
+  if (m_value < other.m_value) return -1;
+  if (m_value > other.m_value) return 1;
+  return 0;
+}
+
+char* CUTCTimestamp::format(double value) {
+  return utc_text::format(value, utc_text::Form::kTimestamp);
+}
+
+double CUTCTimestamp::parse(const char* text) {
+  if (text == nullptr || !utc_text::hasLength(text, kTimestampLength)) {
+    return 0.0;
+  }
+  using utc_text::digitsValue;
+  using utc_text::isDigit;
+  for (int at : kDigitsAt) {
+    if (!isDigit(text[at])) return parseByScan(text);
+  }
+  // Plain digits read the same as sscanf reads them; a milliseconds field
+  // that is absent or empty leaves 0 there too.
+  int milliseconds = 0;
+  if (text[kTimestampLength] != '\0' && text[kMillisecondsAt] != '\0') {
+    if (!isDigit(text[kMillisecondsAt])) return parseByScan(text);
+    for (int i = kMillisecondsAt; i < kMillisecondsAt + 3 && isDigit(text[i]);
+         ++i) {
+      milliseconds = milliseconds * 10 + (text[i] - '0');
+    }
+  }
+  _SYSTEMTIME time{};
+  time.wYear = static_cast<unsigned short>(digitsValue(text, 4));
+  time.wMonth = static_cast<unsigned short>(digitsValue(text + 4, 2));
+  time.wDay = static_cast<unsigned short>(digitsValue(text + 6, 2));
+  time.wHour = static_cast<unsigned short>(digitsValue(text + 9, 2));
+  time.wMinute = static_cast<unsigned short>(digitsValue(text + 12, 2));
+  time.wSecond = static_cast<unsigned short>(digitsValue(text + 15, 2));
+  time.wMilliseconds = static_cast<unsigned short>(milliseconds);
+  return toOle(time);
+}
+
+void CUTCTimestamp::toString(char* buffer, int size) {
+  if (buffer == nullptr || size < 1) return;
+  const std::size_t room = static_cast<std::size_t>(size);
+  char* text = format(m_value);
+  base_library::strncpy_s(buffer, room, text != nullptr ? text : "", room);
+  std::free(text);
+}
+
+int CUTCTimestamp::toSystemTime(_SYSTEMTIME* time) {
+  return static_cast<const CUTCTimestamp&>(*this).toSystemTime(time);
+}
+
+int CUTCTimestamp::toSystemTime(_SYSTEMTIME* time) const {
+  if (time == nullptr) return 0;
+  return base_library::OleTimeToWindowsTime(m_value, time);
+}
+
+double CUTCTimestamp::toVariantTime() { return m_value; }
+
+double CUTCTimestamp::toVariantTime() const { return m_value; }
+
+int CUTCTimestamp::setDate(const _SYSTEMTIME* time) {
+  if (time != nullptr)
+    return base_library::WindowsTimeToOleTime(time, &m_value);
+  _SYSTEMTIME now{};
+  base_library::GetSystemWindowsTime(&now);
+  return base_library::WindowsTimeToOleTime(&now, &m_value);
+}
+
+CUTCTimestamp* CUTCTimestamp::create(const _SYSTEMTIME* time) {
+  return new CUTCTimestamp(time);
+}
+
+void CUTCTimestamp::release(CUTCTimestamp* timestamp) { delete timestamp; }
