@@ -1,9 +1,9 @@
 #pragma once
 
-// Test helpers for the UTC date and time classes: records, texts built in
-// exactly sized heap blocks (so that AddressSanitizer sees any read past
-// the end), and reference readers that follow the sscanf route of the text
-// forms step by step, to hold the library's fast paths against.
+// Test helpers for the UTC date and time classes: records, texts in exactly
+// sized heap blocks (so that AddressSanitizer sees any read past the end),
+// and reference readers that take the sscanf route of the text forms step by
+// step, to hold the library's fast paths against.
 
 #include <cstdio>
 #include <cstring>
@@ -12,21 +12,14 @@
 #include <string>
 
 #include "ruvak3/date.h"
-#include "ruvak3/system_time.h"
 
 namespace utc_test {
 
 inline _SYSTEMTIME record(int year, int month, int day, int hour = 0,
                           int minute = 0, int second = 0, int ms = 0) {
-  _SYSTEMTIME t{};
-  t.wYear = static_cast<unsigned short>(year);
-  t.wMonth = static_cast<unsigned short>(month);
-  t.wDay = static_cast<unsigned short>(day);
-  t.wHour = static_cast<unsigned short>(hour);
-  t.wMinute = static_cast<unsigned short>(minute);
-  t.wSecond = static_cast<unsigned short>(second);
-  t.wMilliseconds = static_cast<unsigned short>(ms);
-  return t;
+  using u16 = unsigned short;
+  return {u16(year), u16(month),  u16(0),      u16(day),
+          u16(hour), u16(minute), u16(second), u16(ms)};
 }
 
 /// The OLE date of a record; 0.0 for a rejected one.
@@ -46,80 +39,59 @@ inline double now() {
   return ole(t);
 }
 
-/// A copy of text in a heap block of exactly its size.
 inline std::unique_ptr<char[]> exactCopy(const std::string& text) {
   std::unique_ptr<char[]> copy(new char[text.size() + 1]);
   std::memcpy(copy.get(), text.c_str(), text.size() + 1);
   return copy;
 }
 
+/// Copies the fields of text (at from, of the given widths) over the letters
+/// of mask, which has a blank after each field, and scans it with format.
+template <int kFields, typename... Out>
+int scanMask(const char* text, std::string mask, const int (&from)[kFields],
+             const int (&width)[kFields], const char* format, Out*... out) {
+  for (int f = 0, to = 0; f < kFields; to += width[f] + 1, ++f) {
+    mask.replace(to, width[f], text + from[f], width[f]);
+  }
+  return std::sscanf(mask.c_str(), format, out...);
+}
+
 /// The sscanf route of the timestamp text.
 inline double referenceTimestamp(const char* text) {
   if (text == nullptr || std::strlen(text) < 17) return 0.0;
-  char mask[32] = "yyyy mm dd hh mm cc mmm";
-  const int from[] = {0, 4, 6, 9, 12, 15};
-  const int to[] = {0, 5, 8, 11, 14, 17};
-  const int width[] = {4, 2, 2, 2, 2, 2};
-  for (int f = 0; f < 6; ++f) {
-    for (int i = 0; i < width[f]; ++i) mask[to[f] + i] = text[from[f] + i];
+  std::string mask = "yyyy mm dd hh mm cc mmm";
+  if (std::strlen(text) > 17) {
+    char ms[4] = {};
+    std::strncpy(ms, text + 18, 3);
+    mask.replace(20, 3, ms, 3);
   }
-  if (std::strlen(text) > 17) std::strncpy(mask + 20, text + 18, 3);
   int v[7] = {};
-  if (std::sscanf(mask, "%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4],
-                  &v[5], &v[6]) < 6) {
+  if (scanMask(text, mask, {0, 4, 6, 9, 12, 15}, {4, 2, 2, 2, 2, 2},
+               "%d%d%d%d%d%d%d", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
+               &v[6]) < 6) {
     return 0.0;
   }
-  return ole(
-      static_cast<unsigned short>(v[0]), static_cast<unsigned short>(v[1]),
-      static_cast<unsigned short>(v[2]), static_cast<unsigned short>(v[3]),
-      static_cast<unsigned short>(v[4]), static_cast<unsigned short>(v[5]),
-      static_cast<unsigned short>(v[6]));
+  return ole(record(v[0], v[1], v[2], v[3], v[4], v[5], v[6]));
 }
 
-/// Reads the three two- or four-digit fields of a date or time text through
-/// its mask with "%hu%hu%hu"; false unless all three convert.
-inline bool referenceFields(const char* text, bool date, unsigned short* a,
-                            unsigned short* b, unsigned short* c) {
+/// The sscanf route of the date text (date) or the time text into t.
+inline bool referenceFields(const char* text, bool date, _SYSTEMTIME* t) {
   if (text == nullptr || std::strlen(text) < 8) return false;
-  char mask[16];
-  if (date) {
-    std::strcpy(mask, "yyyy mm dd");
-    std::memcpy(mask, text, 4);
-    std::memcpy(mask + 5, text + 4, 2);
-    std::memcpy(mask + 8, text + 6, 2);
-  } else {
-    std::strcpy(mask, "hh mm ss");
-    std::memcpy(mask, text, 2);
-    std::memcpy(mask + 3, text + 3, 2);
-    std::memcpy(mask + 6, text + 6, 2);
-  }
-  return std::sscanf(mask, "%hu%hu%hu", a, b, c) == 3;
+  return date ? scanMask(text, "yyyy mm dd", {0, 4, 6}, {4, 2, 2}, "%hu%hu%hu",
+                         &t->wYear, &t->wMonth, &t->wDay) == 3
+              : scanMask(text, "hh mm ss", {0, 3, 6}, {2, 2, 2}, "%hu%hu%hu",
+                         &t->wHour, &t->wMinute, &t->wSecond) == 3;
 }
 
-/// Texts near the well-formed ones: each position of a template replaced,
-/// now and then, by a character that sscanf treats specially, and cut at a
-/// random length.
-class TextMutator {
- public:
-  explicit TextMutator(unsigned seed) : random_(seed) {}
-
-  std::string next(const std::string& wellFormed) {
-    static const char kPicks[] = "0123456789 \t+-.:xT\xff";
-    std::string text = wellFormed;
-    for (char& c : text) {
-      if (random_() % 8 == 0)
-        c = kPicks[random_() % (sizeof kPicks - 1)];
-      else if (random_() % 3 == 0)
-        c = static_cast<char>('0' + random_() % 10);
-    }
-    if (random_() % 4 == 0) text.resize(random_() % (text.size() + 1));
-    return text;
+/// Texts near a well-formed one: characters replaced, now and then, by
+/// digits or by characters that sscanf treats specially, and cut short.
+inline std::string mutate(std::mt19937& random, std::string text) {
+  static const char kPicks[] = "0123456789 \t+-.:xT\xff";
+  for (char& c : text) {
+    if (random() % 4 == 0) c = kPicks[random() % (sizeof kPicks - 1)];
   }
-
-  std::mt19937& random() { return random_; }
-
- private:
-  std::mt19937 random_;
-};
+  if (random() % 4 == 0) text.resize(random() % (text.size() + 1));
+  return text;
+}
 
 }  // namespace utc_test
