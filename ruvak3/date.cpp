@@ -1,6 +1,5 @@
 #include "ruvak3/date.h"
 
-#include <cmath>
 #include <ctime>
 
 namespace ruvak3 {
@@ -101,9 +100,13 @@ int OleTimeToWindowsTime(double oleDate, _SYSTEMTIME* out) {
       !(oleDate > kFirstOleDay - 1.0 && oleDate < kLastOleDay + 1.0)) {
     return 0;
   }
-  const double whole = std::trunc(oleDate);
-  int day = static_cast<int>(whole);
-  long msOfDay = std::lround(std::fabs(oleDate - whole) * kMsPerDay);
+  // In range, the conversion truncates toward zero and the subtraction is
+  // exact; halves round up, as std::lround rounds them, without its cost.
+  int day = static_cast<int>(oleDate);
+  const double fraction = oleDate - day;
+  const double msExact = (fraction < 0 ? -fraction : fraction) * kMsPerDay;
+  long msOfDay = static_cast<long>(msExact);
+  if (msExact - msOfDay >= 0.5) ++msOfDay;
   if (msOfDay == kMsPerDay) {
     // Rounded up to the next midnight.
     if (day == kLastOleDay) return 0;
