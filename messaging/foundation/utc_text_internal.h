@@ -19,7 +19,9 @@ inline bool hasLength(const char* text, int length) {
   return true;
 }
 
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 /// The value of the count decimal digits at text; they must be digits.
 inline int digitsValue(const char* text, int count) {

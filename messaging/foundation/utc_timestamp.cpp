@@ -52,21 +52,23 @@ double parseByScan(const char* text) {
 
 }  // namespace
 
-CUTCTimestamp::CUTCTimestamp() : m_value(0.0) { setDate(nullptr); }
+CUTCTimestamp::CUTCTimestamp() : value_(0.0) {
+  setDate(nullptr);
+}
 
-CUTCTimestamp::CUTCTimestamp(const _SYSTEMTIME* time) : m_value(0.0) {
+CUTCTimestamp::CUTCTimestamp(const _SYSTEMTIME* time) : value_(0.0) {
   setDate(time);
 }
 
-CUTCTimestamp::CUTCTimestamp(double value) : m_value(value) {}
+CUTCTimestamp::CUTCTimestamp(double value) : value_(value) {}
 
-CUTCTimestamp::CUTCTimestamp(CUTCTimestamp& other) : m_value(other.m_value) {}
+CUTCTimestamp::CUTCTimestamp(CUTCTimestamp& other) : value_(other.value_) {}
 
 CUTCTimestamp::CUTCTimestamp(const CUTCTimestamp& other)
-    : m_value(other.m_value) {}
+    : value_(other.value_) {}
 
-CUTCTimestamp::CUTCTimestamp(const char* text) : m_value(parse(text)) {
-  if (m_value == 0.0) setDate(nullptr);
+CUTCTimestamp::CUTCTimestamp(const char* text) : value_(parse(text)) {
+  if (value_ == 0.0) setDate(nullptr);
 }
 
 CUTCTimestamp::~CUTCTimestamp() {}
@@ -77,8 +79,8 @@ int CUTCTimestamp::compareTo(CUTCTimestamp& other) {
 }
 
 int CUTCTimestamp::compareTo(const CUTCTimestamp& other) const {
-  if (m_value < other.m_value) return -1;
-  if (m_value > other.m_value) return 1;
+  if (value_ < other.value_) return -1;
+  if (value_ > other.value_) return 1;
   return 0;
 }
 
@@ -119,7 +121,7 @@ double CUTCTimestamp::parse(const char* text) {
 void CUTCTimestamp::toString(char* buffer, int size) {
   if (buffer == nullptr || size < 1) return;
   const std::size_t room = static_cast<std::size_t>(size);
-  char* text = format(m_value);
+  char* text = format(value_);
   base_library::strncpy_s(buffer, room, text != nullptr ? text : "", room);
   std::free(text);
 }
@@ -130,23 +132,28 @@ int CUTCTimestamp::toSystemTime(_SYSTEMTIME* time) {
 
 int CUTCTimestamp::toSystemTime(_SYSTEMTIME* time) const {
   if (time == nullptr) return 0;
-  return base_library::OleTimeToWindowsTime(m_value, time);
+  return base_library::OleTimeToWindowsTime(value_, time);
 }
 
-double CUTCTimestamp::toVariantTime() { return m_value; }
+double CUTCTimestamp::toVariantTime() {
+  return value_;
+}
 
-double CUTCTimestamp::toVariantTime() const { return m_value; }
+double CUTCTimestamp::toVariantTime() const {
+  return value_;
+}
 
 int CUTCTimestamp::setDate(const _SYSTEMTIME* time) {
-  if (time != nullptr)
-    return base_library::WindowsTimeToOleTime(time, &m_value);
+  if (time != nullptr) return base_library::WindowsTimeToOleTime(time, &value_);
   _SYSTEMTIME now{};
   base_library::GetSystemWindowsTime(&now);
-  return base_library::WindowsTimeToOleTime(&now, &m_value);
+  return base_library::WindowsTimeToOleTime(&now, &value_);
 }
 
 CUTCTimestamp* CUTCTimestamp::create(const _SYSTEMTIME* time) {
   return new CUTCTimestamp(time);
 }
 
-void CUTCTimestamp::release(CUTCTimestamp* timestamp) { delete timestamp; }
+void CUTCTimestamp::release(CUTCTimestamp* timestamp) {
+  delete timestamp;
+}

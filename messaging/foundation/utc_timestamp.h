@@ -79,5 +79,5 @@ class TOLVEX_API CUTCTimestamp {
   static void release(CUTCTimestamp* timestamp);
 
  private:
-  double m_value;
+  double value_;
 };
