@@ -94,4 +94,11 @@ inline std::string mutate(std::mt19937& random, std::string text) {
   return text;
 }
 
+/// Up to maxLength bytes of any value but NUL.
+inline std::string randomBytes(std::mt19937& random, std::size_t maxLength) {
+  std::string text(random() % (maxLength + 1), '\0');
+  for (char& c : text) c = static_cast<char>(1 + random() % 255);
+  return text;
+}
+
 }  // namespace utc_test
