@@ -16,6 +16,8 @@ constexpr int kLastYear = 9999;
 constexpr int kFirstOleDay = -657434;
 constexpr int kLastOleDay = 2958465;
 
+static_assert(sizeof(std::time_t) == 8, "the clock must read past 2038");
+
 bool isLeapYear(int year) {
   return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
