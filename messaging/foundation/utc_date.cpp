@@ -14,15 +14,14 @@ constexpr int kDateLength = 8;
 // as three numbers. Plain digits are read directly; anything else goes
 // through a mask whose blanks keep the fields apart, and sscanf.
 bool readDate(const char* text, _SYSTEMTIME* time) {
-  bool digits = true;
-  for (int i = 0; i < kDateLength; ++i)
-    digits = digits && utc_text::isDigit(text[i]);
-  if (digits) {
-    time->wYear = static_cast<unsigned short>(utc_text::digitsValue(text, 4));
-    time->wMonth =
-        static_cast<unsigned short>(utc_text::digitsValue(text + 4, 2));
-    time->wDay =
-        static_cast<unsigned short>(utc_text::digitsValue(text + 6, 2));
+  unsigned century, year, month, day;
+  if (utc_text::readTwoDigits(text, &century) &&
+      utc_text::readTwoDigits(text + 2, &year) &&
+      utc_text::readTwoDigits(text + 4, &month) &&
+      utc_text::readTwoDigits(text + 6, &day)) {
+    time->wYear = static_cast<unsigned short>(century * 100 + year);
+    time->wMonth = static_cast<unsigned short>(month);
+    time->wDay = static_cast<unsigned short>(day);
     return true;
   }
   char mask[] = "yyyy mm dd";

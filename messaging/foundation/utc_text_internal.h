@@ -19,15 +19,21 @@ inline bool hasLength(const char* text, int length) {
   return true;
 }
 
-inline bool isDigit(char c) {
-  return c >= '0' && c <= '9';
+/// The value of a decimal digit, or a number above 9 for any other char.
+inline unsigned digit(char c) {
+  return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
 }
 
-/// The value of the count decimal digits at text; they must be digits.
-inline int digitsValue(const char* text, int count) {
-  int value = 0;
-  for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
-  return value;
+/// Reads two decimal digits at text into value; false when either is not a
+/// digit. The second is read only when the first is a digit, so a read
+/// never passes a NUL.
+inline bool readTwoDigits(const char* text, unsigned* value) {
+  const unsigned high = digit(text[0]);
+  if (high > 9) return false;
+  const unsigned low = digit(text[1]);
+  if (low > 9) return false;
+  *value = high * 10 + low;
+  return true;
 }
 
 /// The text form of value in a new zero-filled 64-byte block that the caller

@@ -9,22 +9,19 @@
 namespace {
 
 constexpr int kTimeLength = 8;
-// Where a well-formed text has its digits.
-constexpr int kDigitsAt[] = {0, 1, 3, 4, 6, 7};
 
 // Reads the fields of a time text into time; false when they do not read
 // as three numbers. The separators at 2 and 5 are not looked at. Plain
 // digits are read directly; anything else goes through a mask whose blanks
 // keep the fields apart, and sscanf.
 bool readTime(const char* text, _SYSTEMTIME* time) {
-  bool digits = true;
-  for (int at : kDigitsAt) digits = digits && utc_text::isDigit(text[at]);
-  if (digits) {
-    time->wHour = static_cast<unsigned short>(utc_text::digitsValue(text, 2));
-    time->wMinute =
-        static_cast<unsigned short>(utc_text::digitsValue(text + 3, 2));
-    time->wSecond =
-        static_cast<unsigned short>(utc_text::digitsValue(text + 6, 2));
+  unsigned hour, minute, second;
+  if (utc_text::readTwoDigits(text, &hour) &&
+      utc_text::readTwoDigits(text + 3, &minute) &&
+      utc_text::readTwoDigits(text + 6, &second)) {
+    time->wHour = static_cast<unsigned short>(hour);
+    time->wMinute = static_cast<unsigned short>(minute);
+    time->wSecond = static_cast<unsigned short>(second);
     return true;
   }
   char mask[] = "hh mm ss";

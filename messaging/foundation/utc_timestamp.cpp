@@ -13,17 +13,51 @@ namespace {
 constexpr int kTimestampLength = 17;
 // Where the milliseconds digits begin, after the separator at 17.
 constexpr int kMillisecondsAt = 18;
-// Where a well-formed text has the digits of the date and the time.
-constexpr int kDigitsAt[] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13, 15, 16};
 
 double toOle(const _SYSTEMTIME& time) {
   double value = 0.0;
   return base_library::WindowsTimeToOleTime(&time, &value) != 0 ? value : 0.0;
 }
 
+// Reads a text with plain digits in every field, as sscanf would read it;
+// false for any other text. Characters are read in order, each only after
+// the ones before it proved not to be the NUL.
+bool readWellFormed(const char* text, _SYSTEMTIME* time) {
+  using utc_text::digit;
+  unsigned century, year, month, day, hour, minute, second;
+  if (!utc_text::readTwoDigits(text, &century) ||
+      !utc_text::readTwoDigits(text + 2, &year) ||
+      !utc_text::readTwoDigits(text + 4, &month) ||
+      !utc_text::readTwoDigits(text + 6, &day) || text[8] == '\0' ||
+      !utc_text::readTwoDigits(text + 9, &hour) || text[11] == '\0' ||
+      !utc_text::readTwoDigits(text + 12, &minute) || text[14] == '\0' ||
+      !utc_text::readTwoDigits(text + 15, &second)) {
+    return false;
+  }
+  // An absent or empty milliseconds field reads as 0, as it does for sscanf;
+  // otherwise up to three digits count, and only a leading digit qualifies.
+  unsigned milliseconds = 0;
+  if (text[kTimestampLength] != '\0' && text[kMillisecondsAt] != '\0') {
+    const char* ms = text + kMillisecondsAt;
+    if (digit(ms[0]) > 9) return false;
+    for (int i = 0; i < 3 && digit(ms[i]) <= 9; ++i) {
+      milliseconds = milliseconds * 10 + digit(ms[i]);
+    }
+  }
+  time->wYear = static_cast<unsigned short>(century * 100 + year);
+  time->wMonth = static_cast<unsigned short>(month);
+  time->wDay = static_cast<unsigned short>(day);
+  time->wHour = static_cast<unsigned short>(hour);
+  time->wMinute = static_cast<unsigned short>(minute);
+  time->wSecond = static_cast<unsigned short>(second);
+  time->wMilliseconds = static_cast<unsigned short>(milliseconds);
+  return true;
+}
+
 // The general route: the fields are placed by position over a mask whose
 // blanks keep them apart, and sscanf reads them as integers.
 double parseByScan(const char* text) {
+  if (!utc_text::hasLength(text, kTimestampLength)) return 0.0;
   char mask[32] = "yyyy mm dd hh mm cc mmm";
   std::memcpy(mask + 0, text + 0, 4);
   std::memcpy(mask + 5, text + 4, 2);
@@ -89,33 +123,9 @@ char* CUTCTimestamp::format(double value) {
 }
 
 double CUTCTimestamp::parse(const char* text) {
-  if (text == nullptr || !utc_text::hasLength(text, kTimestampLength)) {
-    return 0.0;
-  }
-  using utc_text::digitsValue;
-  using utc_text::isDigit;
-  for (int at : kDigitsAt) {
-    if (!isDigit(text[at])) return parseByScan(text);
-  }
-  // Plain digits read the same as sscanf reads them; a milliseconds field
-  // that is absent or empty leaves 0 there too.
-  int milliseconds = 0;
-  if (text[kTimestampLength] != '\0' && text[kMillisecondsAt] != '\0') {
-    if (!isDigit(text[kMillisecondsAt])) return parseByScan(text);
-    for (int i = kMillisecondsAt; i < kMillisecondsAt + 3 && isDigit(text[i]);
-         ++i) {
-      milliseconds = milliseconds * 10 + (text[i] - '0');
-    }
-  }
+  if (text == nullptr) return 0.0;
   _SYSTEMTIME time{};
-  time.wYear = static_cast<unsigned short>(digitsValue(text, 4));
-  time.wMonth = static_cast<unsigned short>(digitsValue(text + 4, 2));
-  time.wDay = static_cast<unsigned short>(digitsValue(text + 6, 2));
-  time.wHour = static_cast<unsigned short>(digitsValue(text + 9, 2));
-  time.wMinute = static_cast<unsigned short>(digitsValue(text + 12, 2));
-  time.wSecond = static_cast<unsigned short>(digitsValue(text + 15, 2));
-  time.wMilliseconds = static_cast<unsigned short>(milliseconds);
-  return toOle(time);
+  return readWellFormed(text, &time) ? toOle(time) : parseByScan(text);
 }
 
 void CUTCTimestamp::toString(char* buffer, int size) {
