@@ -1,0 +1,3 @@
+#include "tolvex/session/i_add_reference.h"
+
+IAddReference::~IAddReference() {}

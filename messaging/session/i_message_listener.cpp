@@ -1,0 +1,5 @@
+#include "tolvex/session/i_message_listener.h"
+
+IMessageListener::IMessageListener() {}
+
+IMessageListener::~IMessageListener() {}

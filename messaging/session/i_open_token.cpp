@@ -1,0 +1,3 @@
+#include "tolvex/session/i_open_token.h"
+
+IOpenToken::IOpenToken() {}

@@ -1,0 +1,5 @@
+#include "tolvex/session/i_transport_provider.h"
+
+ITransportProvider::ITransportProvider() {}
+
+ITransportProvider::~ITransportProvider() {}

@@ -1,0 +1,5 @@
+#include "tolvex/session/i_transport_session.h"
+
+ITransportSession::ITransportSession() {}
+
+ITransportSession::~ITransportSession() {}
