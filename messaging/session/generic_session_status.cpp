@@ -1,7 +1,8 @@
 #include "tolvex/session/generic_session_status.h"
 
 #include <cstdlib>
-#include <cstring>
+
+#include "tolvex/session/owned_text_internal.h"
 
 namespace {
 
@@ -19,14 +20,6 @@ const char* const s_statusNames[kStatusNameCount] = {
 // Indexed by message code minus MSGCODE_NONE; all null until
 // initMessageTable(). Points at literals and owns nothing.
 const char* s_messageTable[kMessageCount];
-
-// Replaces the owned copy in `member` with a copy of `text`, or with null.
-// Copies before freeing, so that a member's own text may be passed back.
-void replaceText(char*& member, const char* text) {
-  char* copy = text != nullptr ? strdup(text) : nullptr;
-  std::free(member);
-  member = copy;
-}
 
 }  // namespace
 
@@ -99,23 +92,23 @@ GenericException* GenericSessionStatus::getErrorException() const {
 }
 
 void GenericSessionStatus::setConnectionName(const char* name) {
-  replaceText(connectionName, name);
+  owned_text::replace(connectionName, name);
 }
 
 void GenericSessionStatus::setProtocolName(const char* name) {
-  replaceText(protocolName, name);
+  owned_text::replace(protocolName, name);
 }
 
 void GenericSessionStatus::setSecureProtocolString(const char* mark) {
-  replaceText(secureProtocolString, mark);
+  owned_text::replace(secureProtocolString, mark);
 }
 
 void GenericSessionStatus::setStatusName(const char* name) {
-  replaceText(statusName, name);
+  owned_text::replace(statusName, name);
 }
 
 void GenericSessionStatus::setStatusMessage(const char* text) {
-  replaceText(statusMessage, text);
+  owned_text::replace(statusMessage, text);
 }
 
 void GenericSessionStatus::setStatusCode(int code) { statusCode = code; }
