@@ -31,6 +31,8 @@
 #include "tolvex/foundation/md5.h"
 #include "tolvex/foundation/md_engine.h"
 #include "tolvex/foundation/thread.h"
+
+// Session description
 #include "tolvex/session/generic_session_status.h"
 #include "tolvex/session/i_add_reference.h"
 #include "tolvex/session/i_message_factory.h"

@@ -11,10 +11,9 @@
 //   delete request;
 
 #include "tolvex/export.h"
-
-class IFieldGroup;
-class IFieldGroupList;
-class IMessage;
+#include "tolvex/model/i_field_group.h"
+#include "tolvex/model/i_field_group_list.h"
+#include "tolvex/model/i_message.h"
 
 /// Makes message-model objects for a transport. Everything it creates
 /// belongs to the caller, who deletes it with `delete`. A factory belongs to

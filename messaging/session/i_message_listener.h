@@ -4,8 +4,7 @@
 // session delivers (ITransportSession::addMessageListener).
 
 #include "tolvex/export.h"
-
-class IMessage;
+#include "tolvex/model/i_message.h"
 
 /// Receives incoming messages. The library implements nothing of it and
 /// calls it nowhere; transports call it.

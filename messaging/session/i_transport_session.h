@@ -21,10 +21,10 @@
 // SessionInactiveException* from the operations that need the server.
 
 #include "tolvex/export.h"
+#include "tolvex/model/i_message.h"
 #include "tolvex/session/thread_safe_add_reference_impl.h"
 
 class ConParams;
-class IMessage;
 class IMessageFactory;
 class IMessageListener;
 class IOpenToken;

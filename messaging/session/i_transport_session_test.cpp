@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "tolvex/model/universal_field_group.h"
+#include "tolvex/model/universal_field_group_list.h"
+#include "tolvex/model/universal_message.h"
+#include "tolvex/protocol/fix_defs.h"
 #include "tolvex/session/generic_session_status.h"
 #include "tolvex/session/i_message_factory.h"
 #include "tolvex/session/i_message_listener.h"
@@ -38,11 +44,21 @@ class FakeToken : public IOpenToken {
 class FakeFactory : public IMessageFactory {
  public:
   // IMessageFactory
-  IMessage* createMessage(const char*, const char*) override { return nullptr; }
-  IMessage* copyMessage(const IMessage*) override { return nullptr; }
-  IFieldGroup* createGroup() override { return nullptr; }
-  IFieldGroupList* createGroupList() override { return nullptr; }
-  bool supportsMessageType(const char*) const override { return false; }
+  IMessage* createMessage(const char* sessionId, const char* msgType) override {
+    return new UniversalMessage(sessionId, msgType);
+  }
+  IMessage* copyMessage(const IMessage* source) override {
+    auto message = dynamic_cast<const UniversalMessage*>(source);
+    return message != nullptr ? new UniversalMessage(*message) : nullptr;
+  }
+  IFieldGroup* createGroup() override { return new UniversalFieldGroup(); }
+  IFieldGroupList* createGroupList() override {
+    return new UniversalFieldGroupList();
+  }
+  bool supportsMessageType(const char* msgType) const override {
+    return msgType != nullptr &&
+           std::strcmp(msgType, IFixDefs::MSGTYPE_MARKETDATAREQUEST) == 0;
+  }
 };
 
 class FakeSession : public ITransportSession {
@@ -87,13 +103,24 @@ class FakeSession : public ITransportSession {
         listeners_.end());
   }
   IMessageFactory* getMessageFactory() override { return &factory_; }
-  void send(IMessage*) override {}
+  // Delivers what it sends back to its own message listeners.
+  void send(IMessage* message) override {
+    for (IMessageListener* listener : messageListeners_) {
+      listener->onMessage(message);
+    }
+  }
   IMessage* sendAndWait(IMessage*, int) override { return nullptr; }
   IMessage* receive(int) override { return nullptr; }
   int getPendingCount() const override { return 0; }
   long getQueueSize() const override { return 0; }
-  void addMessageListener(IMessageListener*) override {}
-  void removeMessageListener(IMessageListener*) override {}
+  void addMessageListener(IMessageListener* listener) override {
+    messageListeners_.push_back(listener);
+  }
+  void removeMessageListener(IMessageListener* listener) override {
+    messageListeners_.erase(std::remove(messageListeners_.begin(),
+                                        messageListeners_.end(), listener),
+                            messageListeners_.end());
+  }
   void refreshTradingSessions() override {}
   int getTradingSessionCount() const override { return 0; }
   const TradingSessionDesc* getTradingSession(int) const override {
@@ -123,6 +150,7 @@ class FakeSession : public ITransportSession {
   FakeFactory factory_;
   GenericSessionStatus last_;
   std::vector<ISessionStatusListener*> listeners_;
+  std::vector<IMessageListener*> messageListeners_;
   bool connected_ = false;
   bool loggedIn_ = false;
 };
@@ -167,6 +195,15 @@ class RecordingListener : public ISessionStatusListener {
     names.push_back(status->getStatusName());
   }
   std::vector<std::string> names;
+};
+
+// Keeps the message types of the messages it receives.
+class RecordingMessageListener : public IMessageListener {
+ public:
+  void onMessage(IMessage* message) override {
+    types.push_back(message->getMsgType());
+  }
+  std::vector<std::string> types;
 };
 
 }  // namespace
@@ -214,5 +251,26 @@ TEST(ITransportSessionTest, ListenersHearStatusesUntilRemoved) {
   ISessionStatus* status = session->getStatus();
   EXPECT_EQ(ISessionStatus::STATUSCODE_DISCONNECTED, status->getStatusCode());
   delete status;
+  session->release();
+}
+
+TEST(ITransportSessionTest, FactoryMessagesReachMessageListeners) {
+  FakeProvider provider;
+  ITransportSession* session = provider.createSession(nullptr);
+  IMessageFactory* factory = session->getMessageFactory();
+  EXPECT_TRUE(
+      factory->supportsMessageType(IFixDefs::MSGTYPE_MARKETDATAREQUEST));
+  std::unique_ptr<IMessage> request(
+      factory->createMessage("S1", IFixDefs::MSGTYPE_MARKETDATAREQUEST));
+  request->setValue(IFixDefs::FLDTAG_MDREQID, "42");
+  std::unique_ptr<IMessage> copy(factory->copyMessage(request.get()));
+
+  RecordingMessageListener listener;
+  session->addMessageListener(&listener);
+  session->send(request.get());
+  session->removeMessageListener(&listener);
+  session->send(copy.get());
+  EXPECT_EQ(std::vector<std::string>{"V"}, listener.types);
+  EXPECT_STREQ("42", copy->getValueString(IFixDefs::FLDTAG_MDREQID));
   session->release();
 }
