@@ -1,0 +1,132 @@
+// The message model's workloads on a market-data snapshot: build, copy, typed
+// reads and the text dump, at 1, 10 and 100 repeating entries, and the heap
+// that a built message holds. model_bench_quickfix.cpp runs the same
+// workloads with the peer library.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "alloc_counter.h"
+#include "snapshot_workload.h"
+#include "tolvex/tolvex.h"
+
+namespace {
+
+// The entries are built as groups, put into a list, and the list is set on
+// the message, as a client does.
+UniversalMessage buildSnapshot(int entries) {
+  UniversalMessage message(snapshot::kSessionId, snapshot::kMsgType);
+  message.setValue("55", snapshot::kSymbol);
+  message.setValue("262", snapshot::kRequestId);
+  UniversalFieldGroupList list;
+  for (int i = 0; i < entries; ++i) {
+    UniversalFieldGroup entry;
+    entry.setValue("269", snapshot::entryType(i));
+    entry.setValueDouble("270", snapshot::entryPrice(i));
+    entry.setValueInt("271", snapshot::entrySize(i));
+    entry.setValue("272", snapshot::kEntryDate);
+    entry.setValue("273", snapshot::kEntryTime);
+    list.put(&entry);
+  }
+  message.setValue("268", &list);
+  return message;
+}
+
+// Every field read back by name with the typed getters; the group is walked
+// with the list's cursor. Returns a checksum of what was read.
+double readSnapshot(const UniversalMessage& message) {
+  double sum = 0;
+  sum += *message.getSessionId() + *message.getMsgType();
+  sum += *message.getValueString("55") + *message.getValueString("262");
+  const IFieldGroupList* list = message.getValueList("268");
+  for (const IFieldGroup* entry = list->getFirst(); entry != nullptr;
+       entry = list->getNext()) {
+    sum += *entry->getValueString("269");
+    sum += entry->getValueDouble("270");
+    sum += entry->getValueInt("271");
+    sum += *entry->getValueString("272") + *entry->getValueString("273");
+  }
+  return sum;
+}
+
+void messageBuild(benchmark::State& state) {
+  const int entries = static_cast<int>(state.range(0));
+  const HeapCounts before = heapCounts();
+  for (auto _ : state) {
+    UniversalMessage message = buildSnapshot(entries);
+    benchmark::DoNotOptimize(message);
+  }
+  reportAllocations(state, before);
+}
+
+void messageCopy(benchmark::State& state) {
+  const UniversalMessage source =
+      buildSnapshot(static_cast<int>(state.range(0)));
+  const HeapCounts before = heapCounts();
+  for (auto _ : state) {
+    UniversalMessage copy(source);
+    benchmark::DoNotOptimize(copy);
+  }
+  reportAllocations(state, before);
+}
+
+void messageRead(benchmark::State& state) {
+  const UniversalMessage message =
+      buildSnapshot(static_cast<int>(state.range(0)));
+  const HeapCounts before = heapCounts();
+  for (auto _ : state) benchmark::DoNotOptimize(readSnapshot(message));
+  reportAllocations(state, before);
+}
+
+void messageDump(benchmark::State& state) {
+  const UniversalMessage message =
+      buildSnapshot(static_cast<int>(state.range(0)));
+  const HeapCounts before = heapCounts();
+  for (auto _ : state) {
+    std::string dump = message.toString();
+    benchmark::DoNotOptimize(dump);
+  }
+  reportAllocations(state, before);
+}
+
+// Heap held by one entry group (per field) and by each entry of a message's
+// list (its share of the list, the message's copy included).
+void messageHeap(benchmark::State& state) {
+  double perField = 0;
+  double perEntry = 0;
+  for (auto _ : state) {
+    const HeapCounts empty = heapCounts();
+    {
+      UniversalFieldGroup entry;
+      entry.setValue("269", snapshot::entryType(0));
+      entry.setValueDouble("270", snapshot::entryPrice(0));
+      entry.setValueInt("271", snapshot::entrySize(0));
+      entry.setValue("272", snapshot::kEntryDate);
+      entry.setValue("273", snapshot::kEntryTime);
+      perField = static_cast<double>((heapCounts() - empty).liveBytes) /
+                 snapshot::kFieldsPerEntry;
+    }
+    const HeapCounts start = heapCounts();
+    const UniversalMessage one = buildSnapshot(1);
+    const HeapCounts middle = heapCounts();
+    const UniversalMessage hundred = buildSnapshot(101);
+    perEntry = (static_cast<double>((heapCounts() - middle).liveBytes) -
+                static_cast<double>((middle - start).liveBytes)) /
+               100;
+  }
+  state.counters["bytes_per_field"] = perField;
+  state.counters["bytes_per_entry"] = perEntry;
+}
+
+void entryCounts(benchmark::internal::Benchmark* b) {
+  b->ArgName("entries");
+  for (int entries : snapshot::kEntryCounts) b->Arg(entries);
+}
+
+BENCHMARK(messageBuild)->Name("message_build/tolvex")->Apply(entryCounts);
+BENCHMARK(messageCopy)->Name("message_copy/tolvex")->Apply(entryCounts);
+BENCHMARK(messageRead)->Name("message_read/tolvex")->Apply(entryCounts);
+BENCHMARK(messageDump)->Name("message_dump/tolvex")->Apply(entryCounts);
+BENCHMARK(messageHeap)->Name("message_heap/tolvex")->Iterations(1);
+
+}  // namespace
