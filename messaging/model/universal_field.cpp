@@ -178,7 +178,7 @@ void UniversalField::free() {
   switch (type_) {
     case DT_STRING:
     case DT_DOUBLE:  // the spilled rendering of a long double text
-      delete[] text_;
+      if (text_ != text_buffer_) delete[] text_;
       text_ = nullptr;
       break;
     case DT_LIST:
@@ -222,9 +222,21 @@ const char* UniversalField::getName() const { return name_.c_str(); }
 
 bool UniversalField::isNullValue() const { return type_ == DT_NULL; }
 
+// A text that fits the text buffer lives there: the buffer only serves
+// number kinds otherwise, so it stays as it is until the value is replaced,
+// and a short text costs no allocation. Longer texts get their own array.
 void UniversalField::setValue(const char* text) {
   if (text == nullptr) return;
   const std::size_t size = std::strlen(text) + 1;
+  if (size <= kTextBufferSize) {
+    // The text may be this field's own, inline or not: move it in first
+    // (memmove, as it may overlap the buffer), release the old value after.
+    std::memmove(text_buffer_, text, size);
+    if (type_ == DT_STRING && text_ == text_buffer_) return;
+    replaceKind(DT_STRING);
+    text_ = text_buffer_;
+    return;
+  }
   char* copy = new char[size];
   base_library::strcpy_s(copy, size, text);
   replaceKind(DT_STRING);

@@ -11,6 +11,10 @@
 //   100 fit the 64-character text buffer; any longer text is written to a
 //   heap block held in the text pointer, which is idle while the field holds
 //   a double, and released when the value is replaced or the field dies.
+// - A text of up to 63 characters is kept in the text buffer, which number
+//   kinds use only while the field holds one, so the pointer that
+//   getValueString() returns for a text stays valid until the value is
+//   replaced, wherever the text lives; longer texts get a heap array.
 // - Doubles beyond the range of the target integer saturate at its limits in
 //   getValueInt() and getValueLong(); NaN gives 0.
 // - Self-assignment, copy(*this) and setting a field from its own storage
@@ -97,8 +101,9 @@ class TOLVEX_API UniversalField : public IField {
 
   std::string name_;
   int type_;
-  // Text of a text value; while the field holds a double, the rendering of a
-  // value too long for text_buffer_, made on demand. Null otherwise.
+  // Text of a text value: text_buffer_ for a short text, an owned array
+  // otherwise; while the field holds a double, the owned rendering of a value
+  // too long for text_buffer_, made on demand. Null otherwise.
   mutable char* text_;
   int int_;
   long long long_;

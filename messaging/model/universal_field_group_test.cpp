@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -265,6 +268,43 @@ TEST(UniversalFieldGroup, DumpLeavesOwnCursorAndEndsListCursors) {
   IFieldGroup* first = outer->getFirst();
   group.toString();
   EXPECT_EQ(first, outer->getNext());
+}
+
+// Lookups and the walk agree with strcmp on many names of random bytes,
+// prefixes of each other and bytes above 127 included.
+TEST(UniversalFieldGroup, NameOrderAgreesWithStrcmp) {
+  std::mt19937 random(11);
+  const char alphabet[] = "09ABab.\x7f\x80\xff";
+  std::vector<std::string> names;
+  for (int i = 0; i < 400; ++i) {
+    std::string name(1 + random() % 4, ' ');
+    for (char& c : name) c = alphabet[random() % (sizeof alphabet - 1)];
+    names.push_back(name);
+  }
+  UniversalFieldGroup group;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    group.setValueInt(names[i].c_str(), static_cast<int>(i));
+  }
+  std::vector<std::string> expected(names);
+  std::sort(expected.begin(), expected.end(),
+            [](const std::string& a, const std::string& b) {
+              return std::strcmp(a.c_str(), b.c_str()) < 0;
+            });
+  expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+
+  std::vector<std::string> walked;
+  for (const IField* field = group.getFirst(); field != nullptr;
+       field = group.getNext()) {
+    walked.push_back(field->getName());
+  }
+  EXPECT_EQ(expected, walked);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    // The first setter of a name wins: insert-only.
+    const std::size_t first =
+        std::find(names.begin(), names.end(), names[i]) - names.begin();
+    EXPECT_EQ(static_cast<int>(first), group.getValueInt(names[i].c_str()));
+  }
+  EXPECT_EQ(nullptr, group.find("zz"));
 }
 
 }  // namespace

@@ -334,4 +334,49 @@ TEST(UniversalField, ToStringLines) {
   }
 }
 
+// Texts up to 63 characters live in the field's own buffer, longer ones on
+// the heap; either way a text reads back as given, survives copies, number
+// getters and other fields' changes, and is released with a kind change.
+TEST(UniversalField, TextsOfEveryLengthKeepTheirValueWhereverTheyLive) {
+  std::mt19937 random(7);
+  for (std::size_t length = 0; length <= 130; ++length) {
+    std::string text(length, 'x');
+    for (char& c : text) c = static_cast<char>('0' + random() % 75);
+    SCOPED_TRACE(length);
+
+    UniversalField field("T", text.c_str());
+    const char* stored = field.getValueString();
+    EXPECT_EQ(text, stored);
+    // Number getters read the text without moving or rewriting it.
+    field.getValueInt();
+    field.getValueDouble();
+    EXPECT_EQ(stored, field.getValueString());
+    EXPECT_EQ(text, stored);
+
+    UniversalField copy(field);
+    UniversalField assigned("A", 5);
+    assigned = field;
+    field.setValue("changed");
+    EXPECT_EQ(text, copy.getValueString());
+    EXPECT_EQ(text, assigned.getValueString());
+    EXPECT_NE(copy.getValueString(), assigned.getValueString());
+
+    // A text taken from the field itself, whole or in part.
+    copy.setValue(copy.getValueString());
+    EXPECT_EQ(text, copy.getValueString());
+    if (length > 0) {
+      assigned.setValue(assigned.getValueString() + 1);
+      EXPECT_EQ(text.substr(1), assigned.getValueString());
+    }
+
+    // From text to a number and back: the number's text form, then the text.
+    copy.setValueInt(-12);
+    EXPECT_STREQ("-12", copy.getValueString());
+    copy.setValue(text.c_str());
+    EXPECT_EQ(text, copy.getValueString());
+    copy.setValueDouble(1e300);
+    EXPECT_EQ(printfText(1e300), copy.getValueString());
+  }
+}
+
 }  // namespace
