@@ -1,9 +1,11 @@
 #include "tolvex/model/universal_field.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -74,9 +76,56 @@ T truncateDouble(double value) {
 // the same digits as printf several times faster, but always with a '.', so
 // the locale's decimal point is put in its place (or printf does the work
 // when that point is longer than one byte).
+// The exact "%.60f" text of value, with `point` as the decimal point, when
+// its binary fraction has at most 60 bits and its integer part fits 64 bits
+// (every price and quantity does): the fraction then has at most 60 decimals,
+// each one the next multiple of ten shifted out of it, and nothing needs
+// rounding. Returns null when value is not of that kind; otherwise the end
+// of the text written to dest, or dest itself when the text does not fit.
+char* formatShortFraction(double value, char point, char* dest,
+                          std::size_t size) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const int biased = static_cast<int>(bits >> 52 & 0x7ff);
+  if (biased == 0x7ff) return nullptr;  // infinity, NaN
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = -1074;  // subnormals
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  if (exponent > 11 || exponent < -kDecimals) return nullptr;
+  const int shift = exponent < 0 ? -exponent : 0;
+  const std::uint64_t integer =
+      exponent < 0 ? mantissa >> shift : mantissa << exponent;
+  std::uint64_t fraction =
+      exponent < 0 ? mantissa & ((std::uint64_t{1} << shift) - 1) : 0;
+
+  char digits[20];
+  const char* digitsEnd = std::to_chars(digits, digits + 20, integer).ptr;
+  const std::size_t length =
+      (bits >> 63) + (digitsEnd - digits) + 1 + kDecimals;
+  if (length >= size) return dest;
+  char* p = dest;
+  if (bits >> 63) *p++ = '-';
+  p = std::copy(static_cast<const char*>(digits), digitsEnd, p);
+  *p++ = point;
+  const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
+  for (int i = 0; i < kDecimals; ++i) {
+    fraction *= 10;  // below 2^64: the fraction has at most 60 bits
+    *p++ = static_cast<char>('0' + (fraction >> shift));
+    fraction &= mask;
+  }
+  *p = '\0';
+  return p;
+}
+
 bool formatDouble(double value, char* dest, std::size_t size) {
   const char* point = std::localeconv()->decimal_point;
   if (point[0] != '\0' && point[1] == '\0') {
+    if (const char* end = formatShortFraction(value, point[0], dest, size)) {
+      return end != dest;
+    }
     const std::to_chars_result result = std::to_chars(
         dest, dest + size - 1, value, std::chars_format::fixed, kDecimals);
     if (result.ec != std::errc()) return false;
@@ -198,11 +247,19 @@ std::string UniversalField::toString() const {
   return line;
 }
 
+// The line is sized once and its pieces copied in: a dump is mostly these
+// lines, and one growth step per line costs less than one per piece.
 void UniversalField::appendLine(std::string& out) const {
   const char* text = getValueString();
-  out.append("field: ", 7).append(name_).append(" = ", 3);
-  if (text != nullptr) out.append(text);
-  out.push_back('\n');
+  const std::size_t textLength = text != nullptr ? std::strlen(text) : 0;
+  const std::size_t start = out.size();
+  out.resize(start + 7 + name_.size() + 3 + textLength + 1);
+  char* p = &out[start];
+  p = std::copy_n("field: ", 7, p);
+  p = std::copy_n(name_.data(), name_.size(), p);
+  p = std::copy_n(" = ", 3, p);
+  p = std::copy_n(text != nullptr ? text : "", textLength, p);
+  *p = '\n';
 }
 
 // Every setter makes the new storage before releasing the old one, so that
