@@ -13,6 +13,14 @@
 #include "tolvex/foundation/utc_date.h"
 #include "tolvex/foundation/utc_time_only.h"
 #include "tolvex/foundation/utc_timestamp.h"
+
+// Foundation: name table, pointer vector and factory
+#include "tolvex/foundation/i_hash_table.h"
+#include "tolvex/foundation/i_vector.h"
+#include "tolvex/foundation/std_hash_table.h"
+#include "tolvex/foundation/std_vector.h"
+#include "tolvex/foundation/storage_factory.h"
+
 #include "tolvex/protocol/fix_defs.h"
 
 // Message model

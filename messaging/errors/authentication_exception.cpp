@@ -28,7 +28,9 @@ CCertificateAuthenticationException::CCertificateAuthenticationException(
 CCertificateAuthenticationException::~CCertificateAuthenticationException() =
     default;
 
-int CCertificateAuthenticationException::getCode() const { return certCode_; }
+int CCertificateAuthenticationException::getCode() const {
+  return certCode_;
+}
 
 GenericException* CCertificateAuthenticationException::clone() {
   return new CCertificateAuthenticationException(*this);

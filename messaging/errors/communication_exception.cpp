@@ -26,6 +26,10 @@ GenericException* SSLCommunicationException::clone() {
   return new SSLCommunicationException(*this);
 }
 
-int SSLCommunicationException::getCodeError() { return sslCode_; }
+int SSLCommunicationException::getCodeError() {
+  return sslCode_;
+}
 
-void* SSLCommunicationException::getServerCertContext() { return nullptr; }
+void* SSLCommunicationException::getServerCertContext() {
+  return nullptr;
+}

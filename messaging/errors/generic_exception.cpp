@@ -13,7 +13,9 @@ GenericException::GenericException(const GenericException& other)
   GenericException::setMessage(other.getMessage());
 }
 
-GenericException::~GenericException() { std::free(message_); }
+GenericException::~GenericException() {
+  std::free(message_);
+}
 
 void GenericException::setMessage(const char* text) {
   if (text == nullptr || *text == '\0') return;
@@ -31,7 +33,9 @@ GenericException* GenericException::clone() {
   return new GenericException(*this);
 }
 
-int GenericException::getErrorCode() const { return errorCode_; }
+int GenericException::getErrorCode() const {
+  return errorCode_;
+}
 
 GenericException& GenericException::operator=(const GenericException& other) {
   if (this == &other) return *this;

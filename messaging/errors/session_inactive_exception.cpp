@@ -27,4 +27,6 @@ GenericException* SessionInactiveException2::clone() {
   return new SessionInactiveException2(sessionCode_, getMessage());
 }
 
-int SessionInactiveException2::getErrorCode() { return sessionCode_; }
+int SessionInactiveException2::getErrorCode() {
+  return sessionCode_;
+}

@@ -1,0 +1,3 @@
+#include "tolvex/foundation/i_hash_table.h"
+
+IHashTable::~IHashTable() = default;

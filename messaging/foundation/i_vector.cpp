@@ -1,0 +1,3 @@
+#include "tolvex/foundation/i_vector.h"
+
+IVector::~IVector() = default;

@@ -1,0 +1,107 @@
+#pragma once
+
+// StdHashTable, the implementation of IHashTable: an ordered map from name to
+// a heap record per entry.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "tolvex/export.h"
+#include "tolvex/foundation/i_hash_table.h"
+
+/// See IHashTable for the contract. Tables are duplicated with copy(), not by
+/// copy construction or assignment.
+/// Thread-safety: not safe for concurrent use, not even const calls: getters
+/// move the built-in cursor.
+class TOLVEX_API StdHashTable : public IHashTable {
+ public:
+  /// The record of one entry.
+  struct _Item {
+    DataType type;
+    /// The value by type. For a text entry, nullMarker is 1 when the text was
+    /// put as null and 0 otherwise.
+    union Value {
+      int intValue;
+      void* pointerValue;
+      double doubleValue;
+      long long longValue;
+      unsigned char nullMarker;
+    } value;
+    /// The text of a text entry; empty for every other type.
+    std::string text;
+  };
+
+  /// An empty table, the cursor at the end.
+  StdHashTable();
+  StdHashTable(const StdHashTable&) = delete;
+  StdHashTable& operator=(const StdHashTable&) = delete;
+  ~StdHashTable() override;
+
+  /// Replaces the contents with copies of `other`'s entries; pointer entries
+  /// share their objects with `other`. Leaves the cursor at the end. Copying
+  /// a table from itself changes nothing.
+  void copy(const StdHashTable& other);
+
+  // IHashTable
+  void put(const char* name, const char* value) override;
+  void put(const char* name, double value) override;
+  void put(const char* name, int value) override;
+  void put(const char* name, long long value) override;
+  void put(const char* name, void* value) override;
+  const char* getString(const char* name) override;
+  double getDouble(const char* name) override;
+  int getInt(const char* name) override;
+  long long getLong(const char* name) override;
+  void* getPointer(const char* name) override;
+  DataType getType(const char* name) override;
+  bool exists(const char* name) override;
+  void clear() override;
+  /// Returns the address of the entry's record, or null.
+  void* firstElement() override;
+  /// Returns the address of the entry's record, or null.
+  void* nextElement() override;
+  const char* getString() override;
+  double getDouble() override;
+  int getInt() override;
+  long long getLong() override;
+  void* getPointer() override;
+  const char* getName() override;
+  DataType getType() override;
+  int size() const override;
+  void remove(const char* name) override;
+
+ protected:
+  /// The record of `name`; when absent and `create` is true, a new empty text
+  /// record under that name (the cursor moves to the end), else null. Null
+  /// for a null name.
+  _Item* __find(const char* name, bool create);
+  /// The record of `name`, or null.
+  _Item* _find(const char* name);
+  /// The record of `name` when it has that type, or null.
+  _Item* _find(const char* name, DataType type);
+  /// Each sets the record's type and value (and text), and returns it.
+  _Item* assign(_Item* item, const char* value);
+  _Item* assign(_Item* item, double value);
+  _Item* assign(_Item* item, int value);
+  _Item* assign(_Item* item, long long value);
+  _Item* assign(_Item* item, void* value);
+  /// The record under the cursor; throws "Data not found" at the end.
+  _Item* getCurItem();
+  /// As getCurItem(), and throws "Type mismatch" for another type.
+  _Item* getCurItem(DataType type);
+
+ private:
+  /// Unsigned byte order; looks C strings up without making a std::string.
+  struct NameLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+      return a < b;
+    }
+  };
+  using Entries = std::map<std::string, _Item*, NameLess>;
+
+  Entries entries_;
+  Entries::iterator cursor_;
+  bool changed_;  // set by every change of the set of names; never read
+};

@@ -1,0 +1,128 @@
+#include "tolvex/foundation/std_hash_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tolvex/errors/throw_assertions_test.h"
+
+namespace {
+
+class StdHashTableTest : public testing::Test {
+ protected:
+  // The names a cursor walk visits, in order.
+  std::vector<std::string> walk() {
+    std::vector<std::string> names;
+    for (void* at = table.firstElement(); at; at = table.nextElement()) {
+      names.push_back(table.getName());
+    }
+    return names;
+  }
+
+  StdHashTable table;
+};
+
+#define EXPECT_DATA_NOT_FOUND(statement) \
+  EXPECT_THROWS_EXCEPTION(statement, GenericException, "Data not found", -1)
+#define EXPECT_TYPE_MISMATCH(statement) \
+  EXPECT_THROWS_EXCEPTION(statement, GenericException, "Type mismatch", -1)
+
+}  // namespace
+
+TEST_F(StdHashTableTest, ReadsByNameGiveNeutralResultsForOtherTypes) {
+  int object = 0;
+  table.put("i", 7);
+  table.put("p", static_cast<void*>(&object));
+  table.put(nullptr, 1);  // ignored
+  EXPECT_EQ(7, table.getInt("i"));
+  EXPECT_EQ(&object, table.getPointer("p"));
+  EXPECT_EQ(0.0, table.getDouble("i"));
+  EXPECT_EQ(0LL, table.getLong("i"));
+  EXPECT_EQ(nullptr, table.getString("i"));
+  EXPECT_EQ(0, table.getInt("p"));
+  EXPECT_EQ(nullptr, table.getPointer("missing"));
+  EXPECT_EQ(0, table.getInt(nullptr));
+  EXPECT_EQ(DATATYPE_NONE, table.getType("missing"));
+  EXPECT_EQ(DATATYPE_POINTER, table.getType("p"));
+  EXPECT_FALSE(table.exists(nullptr));
+  EXPECT_EQ(2, table.size());
+}
+
+TEST_F(StdHashTableTest, PutOverANameReplacesTypeAndValue) {
+  table.put("a", 1);
+  table.put("a", "x");
+  EXPECT_EQ(1, table.size());
+  EXPECT_EQ(DATATYPE_STRING, table.getType("a"));
+  EXPECT_EQ(0, table.getInt("a"));
+  EXPECT_STREQ("x", table.getString("a"));
+}
+
+TEST_F(StdHashTableTest, NullTextIsAnEntryReadAsNull) {
+  table.put("s", static_cast<const char*>(nullptr));
+  EXPECT_TRUE(table.exists("s"));
+  EXPECT_EQ(DATATYPE_STRING, table.getType("s"));
+  EXPECT_EQ(nullptr, table.getString("s"));
+  table.firstElement();
+  EXPECT_EQ(nullptr, table.getString());
+  table.put("s", "");
+  EXPECT_STREQ("", table.getString("s"));
+}
+
+TEST_F(StdHashTableTest, CursorValueGettersCheckTheType) {
+  EXPECT_DATA_NOT_FOUND(table.getName());  // a new table: at the end
+  table.put("n", 4);
+  table.firstElement();
+  EXPECT_EQ(4, table.getInt());
+  EXPECT_TYPE_MISMATCH(table.getDouble());
+  EXPECT_TYPE_MISMATCH(table.getString());
+  // The failure leaves the cursor where it was.
+  EXPECT_STREQ("n", table.getName());
+}
+
+TEST_F(StdHashTableTest, WalksInUnsignedByteOrderOfTheNames) {
+  for (const char* name : {"b", "B", "ab", "a", "\xC3\xA9", "z", "a\x7F"}) {
+    table.put(name, 0);
+  }
+  // Upper case first, a prefix before its extensions, bytes above 0x7F last.
+  const std::vector<std::string> expected = {"B", "a", "ab",      "a\x7F",
+                                             "b", "z", "\xC3\xA9"};
+  EXPECT_EQ(expected, walk());
+  EXPECT_DATA_NOT_FOUND(table.getName());
+}
+
+TEST_F(StdHashTableTest, AChangeOfTheNamesEndsAWalkAndAReplacementDoesNot) {
+  for (const char* name : {"a", "b", "c"}) table.put(name, 1);
+
+  table.firstElement();
+  table.put("a", 10);
+  table.remove("missing");
+  EXPECT_STREQ("a", table.getName());
+  table.put("new", 4);
+  EXPECT_DATA_NOT_FOUND(table.getName());
+  EXPECT_EQ(nullptr, table.nextElement());
+
+  table.firstElement();
+  table.remove("b");
+  EXPECT_DATA_NOT_FOUND(table.getName());
+}
+
+TEST_F(StdHashTableTest, CopySharesPointedObjectsButNotTexts) {
+  int shared = 0;
+  table.put("t", "source");
+  table.put("p", static_cast<void*>(&shared));
+  table.put("n", static_cast<const char*>(nullptr));
+  table.copy(table);
+  EXPECT_EQ(3, table.size());
+
+  StdHashTable copy;
+  copy.put("stale", 1);
+  copy.copy(table);
+  copy.put("t", "changed");
+  EXPECT_STREQ("source", table.getString("t"));
+  EXPECT_EQ(&shared, copy.getPointer("p"));
+  EXPECT_FALSE(copy.exists("stale"));
+  EXPECT_EQ(nullptr, copy.getString("n"));
+  EXPECT_TRUE(copy.exists("n"));
+  EXPECT_DATA_NOT_FOUND(copy.getName());
+}
