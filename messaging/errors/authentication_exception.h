@@ -12,7 +12,9 @@
 /// independent.
 class TOLVEX_API AuthenticationException : public GenericException {
  public:
+  /// As GenericException(message, code).
   AuthenticationException(const char* message, int code);
+  /// As the GenericException copy.
   AuthenticationException(const AuthenticationException& other);
   ~AuthenticationException() override;
 
@@ -29,7 +31,9 @@ class TOLVEX_API AuthenticationException : public GenericException {
 class TOLVEX_API CCertificateAuthenticationException
     : public AuthenticationException {
  public:
+  /// Keeps a copy of `message` (none when null or empty); error code -1.
   CCertificateAuthenticationException(const char* message, int certCode);
+  /// Copies the text, the error code and the certificate code.
   CCertificateAuthenticationException(
       const CCertificateAuthenticationException& other);
   ~CCertificateAuthenticationException() override;

@@ -13,6 +13,7 @@
 /// independent.
 class TOLVEX_API CommunicationException : public GenericException {
  public:
+  /// As GenericException(message, code).
   CommunicationException(const char* message, int code);
   ~CommunicationException() override;
 
@@ -28,9 +29,10 @@ class TOLVEX_API CommunicationException : public GenericException {
 /// independent.
 class TOLVEX_API SSLCommunicationException : public CommunicationException {
  public:
-  /// `serverCertContext` is kept, not owned.
+  /// Error code -1; `serverCertContext` is kept, not owned.
   SSLCommunicationException(const char* message, int sslCode,
                             void* serverCertContext);
+  /// Copies the text and the error code only.
   SSLCommunicationException(const SSLCommunicationException& other);
   ~SSLCommunicationException() override;
 

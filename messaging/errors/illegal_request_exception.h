@@ -12,6 +12,7 @@
 /// independent.
 class TOLVEX_API IllegalRequestException : public GenericException {
  public:
+  /// Keeps a copy of `message` (none when null or empty).
   explicit IllegalRequestException(const char* message);
   ~IllegalRequestException() override;
 

@@ -20,6 +20,7 @@ TOLVEX_API std::string prepareExceptionText2(const char* text);
 /// independent.
 class TOLVEX_API SessionInactiveException : public GenericException {
  public:
+  /// Keeps prepareExceptionText2(message).
   explicit SessionInactiveException(const char* message);
   ~SessionInactiveException() override;
 };
@@ -32,6 +33,7 @@ class TOLVEX_API SessionInactiveException : public GenericException {
 /// independent.
 class TOLVEX_API SessionInactiveException2 : public GenericException {
  public:
+  /// Keeps a copy of `message`, unprefixed; error code -1.
   SessionInactiveException2(int sessionCode, const char* message);
   ~SessionInactiveException2() override;
 

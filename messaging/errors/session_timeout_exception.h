@@ -12,6 +12,7 @@
 /// independent.
 class TOLVEX_API SessionTimeoutException : public GenericException {
  public:
+  /// Keeps a copy of `message` (none when null or empty).
   explicit SessionTimeoutException(const char* message);
   ~SessionTimeoutException() override;
 

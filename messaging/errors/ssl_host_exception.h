@@ -31,6 +31,7 @@ class TOLVEX_API SSLHostException : public GenericException {
 
   /// Note the order: flags first, text second.
   SSLHostException(SecureFlags flags, const char* message);
+  /// Copies the text, the error code and the flags.
   SSLHostException(const SSLHostException& other);
   ~SSLHostException() override;
 

@@ -43,8 +43,11 @@ class TOLVEX_API IHashTable {
 
   /// Stores a copy of `value`; a null `value` is kept as a null text.
   virtual void put(const char* name, const char* value) = 0;
+  /// Stores `value`, replacing the type and value of an existing entry.
   virtual void put(const char* name, double value) = 0;
+  /// Stores `value`, replacing the type and value of an existing entry.
   virtual void put(const char* name, int value) = 0;
+  /// Stores `value`, replacing the type and value of an existing entry.
   virtual void put(const char* name, long long value) = 0;
   /// Stores the pointer only; the table never touches what it points to.
   virtual void put(const char* name, void* value) = 0;

@@ -18,16 +18,15 @@ class TOLVEX_API StdHashTable : public IHashTable {
  public:
   /// The record of one entry.
   struct _Item {
-    DataType type;
-    /// The value by type. For a text entry, nullMarker is 1 when the text was
-    /// put as null and 0 otherwise.
+    DataType type;  ///< never DATATYPE_NONE
+    /// The value by type.
     union Value {
-      int intValue;
-      void* pointerValue;
-      double doubleValue;
-      long long longValue;
-      unsigned char nullMarker;
-    } value;
+      int intValue;              ///< of DATATYPE_INT
+      void* pointerValue;        ///< of DATATYPE_POINTER
+      double doubleValue;        ///< of DATATYPE_DOUBLE
+      long long longValue;       ///< of DATATYPE_LONG
+      unsigned char nullMarker;  ///< of DATATYPE_STRING: 1 for a null text
+    } value;                     ///< the value by type
     /// The text of a text entry; empty for every other type.
     std::string text;
   };
@@ -80,11 +79,16 @@ class TOLVEX_API StdHashTable : public IHashTable {
   _Item* _find(const char* name);
   /// The record of `name` when it has that type, or null.
   _Item* _find(const char* name, DataType type);
-  /// Each sets the record's type and value (and text), and returns it.
+  /// Makes `item` a text entry (null marker set for a null `value`);
+  /// returns it.
   _Item* assign(_Item* item, const char* value);
+  /// Makes `item` a double entry with an empty text; returns it.
   _Item* assign(_Item* item, double value);
+  /// Makes `item` an integer entry with an empty text; returns it.
   _Item* assign(_Item* item, int value);
+  /// Makes `item` a 64-bit integer entry with an empty text; returns it.
   _Item* assign(_Item* item, long long value);
+  /// Makes `item` a pointer entry with an empty text; returns it.
   _Item* assign(_Item* item, void* value);
   /// The record under the cursor; throws "Data not found" at the end.
   _Item* getCurItem();
