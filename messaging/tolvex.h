@@ -51,3 +51,4 @@
 #include "tolvex/session/i_transport_provider.h"
 #include "tolvex/session/i_transport_session.h"
 #include "tolvex/session/thread_safe_add_reference_impl.h"
+#include "tolvex/session/trading_session_desc.h"

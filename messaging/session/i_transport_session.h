@@ -23,6 +23,7 @@
 #include "tolvex/export.h"
 #include "tolvex/model/i_message.h"
 #include "tolvex/session/thread_safe_add_reference_impl.h"
+#include "tolvex/session/trading_session_desc.h"
 
 class ConParams;
 class IMessageFactory;
@@ -31,7 +32,6 @@ class IOpenToken;
 class ISessionStatus;
 class ISessionStatusListener;
 class ITransportProvider;
-class TradingSessionDesc;
 
 /// A session: its connection, its login, its traffic, the trading sessions
 /// of its server and its timeouts. Created with one reference; the last
