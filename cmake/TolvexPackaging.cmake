@@ -19,6 +19,9 @@ set(CPACK_PACKAGE_CONTACT "libtolvex developers <tolvex@localhost>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
+# The build keeps its debug information (the ABI check reads it); the
+# packaged libraries are stripped.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL runtime ruvak3 dev)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TOLVEX_DEB_ARCH})

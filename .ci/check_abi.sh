@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Compares the binary interface of libtolvex.so.1 and libruvak3.so.1, as built
+# by the package presets, with the baseline recorded in abi/. Any change
+# fails; an intended change updates the baseline in the same commit
+# (`.ci/check_abi.sh --update`) and says why in its message.
+#
+# usage: .ci/check_abi.sh [--update]   (after `cmake --workflow --preset deb`
+#                                      and `... deb-i386`)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+update=${1:-}
+status=0
+for arch in amd64 i386; do
+  case $arch in amd64) build=build/deb ;; i386) build=build/deb-i386 ;; esac
+  for library in messaging/libtolvex.so.1 ruvak3/libruvak3.so.1; do
+    name=$(basename "$library")
+    baseline="abi/$arch/$name.abi"
+    current=$(mktemp)
+    abidw --no-corpus-path --no-comp-dir-path --no-show-locs \
+      --drop-private-types --type-id-style hash \
+      --headers-dir messaging --headers-dir ruvak3 \
+      --headers-dir "$build/generated" \
+      --out-file "$current" "$build/$library"
+    if [[ $update == --update ]]; then
+      mkdir -p "abi/$arch"
+      mv "$current" "$baseline"
+      chmod 644 "$baseline"
+      echo "recorded $baseline"
+      continue
+    fi
+    if ! abidiff --no-added-syms --headers-dir1 messaging --headers-dir2 messaging \
+        "$baseline" "$current"; then
+      echo "ABI of $name ($arch) differs from $baseline"
+      status=1
+    fi
+    rm -f "$current"
+  done
+done
+exit $status
