@@ -21,6 +21,11 @@
 #include "tolvex/foundation/std_vector.h"
 #include "tolvex/foundation/storage_factory.h"
 
+// Foundation: configuration elements
+#include "tolvex/foundation/attr_w.h"
+#include "tolvex/foundation/config_element.h"
+#include "tolvex/foundation/url_element.h"
+
 #include "tolvex/protocol/fix_defs.h"
 
 // Message model
@@ -41,6 +46,7 @@
 #include "tolvex/foundation/thread.h"
 
 // Session description
+#include "tolvex/session/con_params.h"
 #include "tolvex/session/generic_session_status.h"
 #include "tolvex/session/i_add_reference.h"
 #include "tolvex/session/i_message_factory.h"
@@ -50,5 +56,6 @@
 #include "tolvex/session/i_session_status_listener.h"
 #include "tolvex/session/i_transport_provider.h"
 #include "tolvex/session/i_transport_session.h"
+#include "tolvex/session/optional_parameters_const.h"
 #include "tolvex/session/thread_safe_add_reference_impl.h"
 #include "tolvex/session/trading_session_desc.h"

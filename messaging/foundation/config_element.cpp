@@ -1,0 +1,141 @@
+#include "tolvex/foundation/config_element.h"
+
+#include <strings.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "tolvex/foundation/attr_w.h"
+#include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/foundation/storage_factory.h"
+
+namespace {
+
+// A lower-cased heap copy of `name`, which is neither null nor empty; the
+// caller frees it.
+char* lowerCaseKey(const char* name) {
+  char* key = strdup(name);
+  base_library::_strlwr_s(key, strlen(name) + 1);
+  return key;
+}
+
+bool equalsIgnoringCase(const char* a, const char* b) {
+  return a != nullptr && b != nullptr && strcasecmp(a, b) == 0;
+}
+
+}  // namespace
+
+ConfigElement::ConfigElement()
+    : type_(nullptr), elements_(nullptr), attributes_(nullptr) {}
+
+ConfigElement::~ConfigElement() {
+  free(type_);
+  if (attributes_ != nullptr) {
+    for (bool more = attributes_->firstElement() != nullptr; more;
+         more = attributes_->nextElement() != nullptr) {
+      // Only pointer entries hold attributes; checking first keeps a foreign
+      // entry from making the cursor getter throw out of a destructor.
+      if (attributes_->getType() == DATATYPE_POINTER) {
+        delete static_cast<AttrW*>(attributes_->getPointer());
+      }
+    }
+    attributes_->clear();
+    delete attributes_;
+  }
+  if (elements_ != nullptr) {
+    for (void* child = elements_->firstElement(); child != nullptr;
+         child = elements_->nextElement()) {
+      delete static_cast<ConfigElement*>(child);
+    }
+    delete elements_;
+  }
+}
+
+void ConfigElement::init(char* type) {
+  init(static_cast<const char*>(type));
+}
+
+void ConfigElement::init(const char* type) {
+  char* copy = strdup(type != nullptr ? type : "");
+  free(type_);
+  type_ = copy;
+  if (elements_ == nullptr) elements_ = StorageFactory::createVector("");
+  if (attributes_ == nullptr) {
+    attributes_ = StorageFactory::createHashTable("");
+  }
+}
+
+const char* ConfigElement::getType() {
+  return type_;
+}
+
+IHashTable* ConfigElement::getAttributes() {
+  return attributes_;
+}
+
+IVector* ConfigElement::getElements() {
+  return elements_;
+}
+
+bool ConfigElement::addElement(ConfigElement* element) {
+  if (element == nullptr || element == this || elements_ == nullptr ||
+      elements_->contains(element)) {
+    return false;
+  }
+  elements_->addElement(element);
+  return true;
+}
+
+bool ConfigElement::addAttribute(char const* name, char const* value) {
+  if (name == nullptr || *name == '\0' || attributes_ == nullptr) return false;
+  AttrW* attribute = new AttrW(name, value);
+  char* key = lowerCaseKey(name);
+  delete static_cast<AttrW*>(attributes_->getPointer(key));
+  attributes_->put(key, static_cast<void*>(attribute));
+  free(key);
+  return true;
+}
+
+const char* ConfigElement::getAttribute(char const* name) {
+  if (name == nullptr || *name == '\0' || attributes_ == nullptr) {
+    return nullptr;
+  }
+  char* key = lowerCaseKey(name);
+  const AttrW* attribute = static_cast<AttrW*>(attributes_->getPointer(key));
+  free(key);
+  return attribute != nullptr ? attribute->value : nullptr;
+}
+
+IVector* ConfigElement::getElements(char* type) {
+  return getElements(static_cast<const char*>(type));
+}
+
+IVector* ConfigElement::getElements(const char* type) {
+  IVector* found = StorageFactory::createVector("");
+  if (type == nullptr || *type == '\0' || elements_ == nullptr) return found;
+  for (void* child = elements_->firstElement(); child != nullptr;
+       child = elements_->nextElement()) {
+    if (equalsIgnoringCase(static_cast<ConfigElement*>(child)->type_, type)) {
+      found->addElement(child);
+    }
+  }
+  return found;
+}
+
+IVector* ConfigElement::getElements(char const* type, char const* attrName,
+                                    char const* attrValue) {
+  IVector* found = StorageFactory::createVector("");
+  if (type == nullptr || *type == '\0' || attrName == nullptr ||
+      *attrName == '\0' || attrValue == nullptr || elements_ == nullptr) {
+    return found;
+  }
+  for (void* child = elements_->firstElement(); child != nullptr;
+       child = elements_->nextElement()) {
+    ConfigElement* element = static_cast<ConfigElement*>(child);
+    if (equalsIgnoringCase(element->type_, type) &&
+        equalsIgnoringCase(element->getAttribute(attrName), attrValue)) {
+      found->addElement(child);
+    }
+  }
+  return found;
+}

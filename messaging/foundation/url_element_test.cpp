@@ -1,0 +1,94 @@
+#include "tolvex/foundation/url_element.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The pairs of a getParams result as "name=value;" in the table's order, or
+// "null"; frees the values and deletes the table.
+std::string describe(StdHashTable* table) {
+  if (table == nullptr) return "null";
+  std::string text;
+  for (bool more = table->firstElement() != nullptr; more;
+       more = table->nextElement() != nullptr) {
+    char* value = static_cast<char*>(table->getPointer());
+    text += std::string(table->getName()) + "=" + value + ";";
+    free(value);
+  }
+  delete table;
+  return text;
+}
+
+std::string paramsOf(const char* text) {
+  UrlElement url;
+  url.addAttribute("PARAMS", text);
+  return describe(url.getParams());
+}
+
+TEST(UrlElement, GettersFindAttributesInAnyCase) {
+  UrlElement url;
+  url.addAttribute("URLSTRING", "tcp:host:1");
+  url.addAttribute("Protocol", "p");
+  url.addAttribute("secure", "TRUE");
+  url.addAttribute("NaMe", "n");
+  EXPECT_STREQ("tcp:host:1", url.getUrlString());
+  EXPECT_STREQ("p", url.getProtocol());
+  EXPECT_STREQ("TRUE", url.getSecure());
+  EXPECT_STREQ("n", url.getName());
+
+  UrlElement bare;
+  EXPECT_STREQ("url", bare.getType());
+  EXPECT_EQ(nullptr, bare.getUrlString());
+  EXPECT_EQ(nullptr, bare.getProtocol());
+  EXPECT_EQ(nullptr, bare.getSecure());
+  EXPECT_EQ(nullptr, bare.getName());
+  EXPECT_EQ(nullptr, bare.getParams());
+}
+
+TEST(UrlElement, ParamsGrammar) {
+  struct Row {
+    const char* text;
+    const char* pairs;
+  };
+  const Row rows[] = {
+      // Blanks around names and values go; a final ";" is optional.
+      {"a=1; b = two ;c=3", "a=1;b=two;c=3;"},
+      {"a=1;", "a=1;"},
+      // Only the first "=" splits.
+      {"k=v=w", "k=v=w;"},
+      // No "=", "=" first, "=" last and empty segments are all skipped.
+      {"x=;=y;z;;", "null"},
+      {"", "null"},
+      // Quotes are dropped, not honoured: the ";" inside them separates.
+      {"p=\"a;b\"", "p=a;"},
+      // Carriage returns and line feeds vanish anywhere, even inside names.
+      {"na\r\nme=va\nlue", "name=value;"},
+      // Blanks, quotes and line breaks alone give nothing.
+      {"  \"\r\n \" ", "null"},
+      // Only blanks are trimmed; a tab stays part of the value.
+      {"   key  =\tv  ", "key=\tv;"},
+      // A name or value of blanks only is empty after trimming.
+      {"  =x; y=   ", "null"},
+      // Names keep their case; a later pair replaces an earlier one.
+      {"Key=1;key=2;Key=3", "Key=3;key=2;"},
+      // The "=" must lie inside its own segment.
+      {"a;=b", "null"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.pairs, paramsOf(row.text)) << '"' << row.text << '"';
+  }
+}
+
+TEST(UrlElement, ParamsSurviveLongTexts) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) {
+    text += "n" + std::to_string(i % 7) + " = " + std::string(50, 'v') + ";";
+  }
+  const std::string pairs = paramsOf(text.c_str());
+  EXPECT_EQ(7u * (2 + 1 + 50 + 1), pairs.size());
+}
+
+}  // namespace

@@ -1,0 +1,412 @@
+#include "tolvex/session/con_params.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "tolvex/foundation/url_element.h"
+#include "tolvex/protocol/fix_defs.h"
+
+namespace {
+
+// Replaces `member` with a copy of `value` (null for null). The copy is made
+// before the old one is freed, so a member set from itself survives.
+void replaceText(char*& member, const char* value) {
+  char* copy = value != nullptr ? strdup(value) : nullptr;
+  free(member);
+  member = copy;
+}
+
+void releaseText(char*& member) {
+  replaceText(member, nullptr);
+}
+
+// Frees the values of the table's pointer entries; other entries own nothing
+// outside the table.
+void freeValues(StdHashTable* table) {
+  for (bool more = table->firstElement() != nullptr; more;
+       more = table->nextElement() != nullptr) {
+    if (table->getType() == DATATYPE_POINTER) free(table->getPointer());
+  }
+}
+
+void deleteTable(StdHashTable* table) {
+  freeValues(table);
+  table->clear();
+  delete table;
+}
+
+// The leading decimal number of `text` as strtol reads it (0 without
+// digits), saturated to the range of int.
+int readPort(const char* text) {
+  const long value = strtol(text, nullptr, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+// What a URL text yields for the address members.
+struct UrlParts {
+  std::string provider;
+  std::string fullUrl;
+  std::string host;
+  int port = -1;
+  bool useHttp = false;
+  bool hasPath = false;
+  std::string path;
+};
+
+// Splits "provider:address"; false for a text without a provider or scheme
+// boundary.
+bool splitUrl(const std::string& url, bool secure, UrlParts& parts) {
+  const std::string::size_type colon = url.find(':');
+  if (colon == std::string::npos) return false;
+  parts.provider = url.substr(0, colon);
+  const std::string address = url.substr(colon + 1);
+  parts.fullUrl = address;
+
+  std::string rest = address;
+  if (address.find("//") != std::string::npos) {
+    const std::string::size_type schemeEnd = address.find(':');
+    if (schemeEnd == std::string::npos) return false;
+    const std::string scheme = address.substr(0, schemeEnd);
+    parts.useHttp = strcasecmp(scheme.c_str(), "http") == 0 ||
+                    strcasecmp(scheme.c_str(), "https") == 0;
+    // Only http and https lose the "//" after the scheme's ':'.
+    const std::string::size_type skip = parts.useHttp ? 3 : 1;
+    rest = address.substr(std::min(schemeEnd + skip, address.size()));
+  }
+
+  const std::string::size_type portColon = rest.find(':');
+  if (portColon != std::string::npos) {
+    parts.port = readPort(rest.c_str() + portColon + 1);
+    rest.erase(portColon);
+  }
+  if (parts.useHttp) {
+    if (parts.port < 1) parts.port = secure ? 443 : 80;
+    const std::string::size_type slash = rest.find('/');
+    if (slash != std::string::npos) {
+      parts.hasPath = true;
+      parts.path = rest.substr(slash + 1);
+      rest.erase(slash);
+    }
+  }
+  parts.host = rest;
+  return true;
+}
+
+}  // namespace
+
+ConParams::ConParams() : optionalParameters(new StdHashTable()) {
+  setMsgFlags(IFixDefs::CHANNEL_SETTING_DEFAULT);
+}
+
+ConParams::ConParams(const ConParams& other)
+    : optionalParameters(other.optionalParameters != nullptr
+                             ? cloneOptionalParameters(other.optionalParameters)
+                             : new StdHashTable()) {
+  // The table is made before any string is copied, so a clone that throws
+  // leaves nothing behind.
+  replaceText(name, other.name);
+  replaceText(transportProvider, other.transportProvider);
+  replaceText(host, other.host);
+  port = other.port;
+  useHttp = other.useHttp;
+  useHex = other.useHex;
+  secure = other.secure;
+  replaceText(script, other.script);
+  replaceText(app, other.app);
+  replaceText(uid, other.uid);
+  replaceText(upwd, other.upwd);
+  useProxy = other.useProxy;
+  replaceText(proxyHost, other.proxyHost);
+  proxyPort = other.proxyPort;
+  replaceText(proxyUid, other.proxyUid);
+  replaceText(proxyPwd, other.proxyPwd);
+  proxyHTTP11 = other.proxyHTTP11;
+  replaceText(httpUid, other.httpUid);
+  replaceText(httpPwd, other.httpPwd);
+  replaceText(fullUrl, other.fullUrl);
+  replaceText(proxyType, other.proxyType);
+  replaceText(CAInfoFilePath, other.CAInfoFilePath);
+  replaceText(proxyAuthenticationRealm, other.proxyAuthenticationRealm);
+  replaceText(agent, other.agent);
+  replaceText(appInfo, other.appInfo);
+  setMsgFlags(other.msgFlags);
+  replaceText(PACUrl, other.PACUrl);
+  checkConnection = other.checkConnection;
+  doNotHashPassword = other.doNotHashPassword;
+  replaceText(clientAddress, other.clientAddress);
+}
+
+ConParams::~ConParams() {
+  clear();
+}
+
+void ConParams::setName(const char* value) {
+  replaceText(name, value);
+}
+
+void ConParams::setTransportProvider(const char* value) {
+  replaceText(transportProvider, value);
+}
+
+void ConParams::setHost(const char* value) {
+  replaceText(host, value);
+}
+
+void ConParams::setPort(int value) {
+  port = value;
+}
+
+void ConParams::setUseHttp(bool value) {
+  useHttp = value;
+}
+
+void ConParams::setUseHex(bool value) {
+  useHex = value;
+}
+
+void ConParams::setSecure(bool value) {
+  secure = value;
+}
+
+void ConParams::setScript(const char* value) {
+  replaceText(script, value);
+}
+
+void ConParams::setApp(const char* value) {
+  replaceText(app, value);
+}
+
+void ConParams::setUid(const char* value) {
+  replaceText(uid, value);
+}
+
+void ConParams::setUpwd(const char* value) {
+  replaceText(upwd, value);
+}
+
+void ConParams::setUseProxy(bool value) {
+  useProxy = value;
+}
+
+void ConParams::setProxyHost(const char* value) {
+  replaceText(proxyHost, value);
+}
+
+void ConParams::setProxyPort(int value) {
+  proxyPort = value;
+}
+
+void ConParams::setProxyUid(const char* value) {
+  replaceText(proxyUid, value);
+}
+
+void ConParams::setProxyPwd(const char* value) {
+  replaceText(proxyPwd, value);
+}
+
+void ConParams::setProxyHTTP11(bool value) {
+  proxyHTTP11 = value;
+}
+
+void ConParams::setHttpUid(const char* value) {
+  replaceText(httpUid, value);
+}
+
+void ConParams::setHttpPwd(const char* value) {
+  replaceText(httpPwd, value);
+}
+
+void ConParams::setFullUrl(const char* value) {
+  replaceText(fullUrl, value);
+}
+
+void ConParams::setProxyType(const char* value) {
+  replaceText(proxyType, value);
+}
+
+void ConParams::setCAInfoFilePath(const char* value) {
+  replaceText(CAInfoFilePath, value);
+}
+
+void ConParams::setProxyAuthenticationRealm(const char* value) {
+  replaceText(proxyAuthenticationRealm, value);
+}
+
+void ConParams::setAgent(char* value) {
+  replaceText(agent, value);
+}
+
+void ConParams::setAgent(const char* value) {
+  replaceText(agent, value);
+}
+
+void ConParams::setAppInfo(char* value) {
+  replaceText(appInfo, value);
+}
+
+void ConParams::setAppInfo(const char* value) {
+  replaceText(appInfo, value);
+}
+
+void ConParams::setMsgFlags(long value) {
+  msgFlags = value;
+}
+
+void ConParams::setPACUrl(const char* value) {
+  replaceText(PACUrl, value);
+}
+
+void ConParams::setCheckConnection(bool value) {
+  checkConnection = value;
+}
+
+void ConParams::setDoNotHashPassword(bool value) {
+  doNotHashPassword = value;
+}
+
+void ConParams::setClientAddress(char* value) {
+  replaceText(clientAddress, value);
+}
+
+void ConParams::setClientAddress(const char* value) {
+  replaceText(clientAddress, value);
+}
+
+bool ConParams::isEmpty() {
+  return host == nullptr;
+}
+
+void ConParams::clear() {
+  releaseText(name);
+  releaseText(transportProvider);
+  releaseText(host);
+  port = -1;
+  useHttp = false;
+  useHex = false;
+  secure = false;
+  releaseText(script);
+  releaseText(app);
+  releaseText(uid);
+  releaseText(upwd);
+  useProxy = false;
+  releaseText(proxyHost);
+  proxyPort = -1;
+  releaseText(proxyUid);
+  releaseText(proxyPwd);
+  proxyHTTP11 = true;
+  releaseText(httpUid);
+  releaseText(httpPwd);
+  releaseText(fullUrl);
+  releaseText(proxyType);
+  releaseText(CAInfoFilePath);
+  releaseText(proxyAuthenticationRealm);
+  clearOptionalParameters();
+  delete optionalParameters;
+  optionalParameters = nullptr;
+  releaseText(PACUrl);
+  releaseText(agent);
+  releaseText(clientAddress);
+  releaseText(appInfo);
+}
+
+StdHashTable* ConParams::getOptionalParameters() {
+  return optionalParameters;
+}
+
+void ConParams::setOptionalParameter(const char* name, const char* value) {
+  if (optionalParameters == nullptr || name == nullptr || value == nullptr) {
+    return;
+  }
+  char* copy = strdup(value);
+  void* earlier = optionalParameters->getPointer(name);
+  optionalParameters->put(name, static_cast<void*>(copy));
+  free(earlier);
+}
+
+char* ConParams::getOptionalParameter(char* name, char* defaultValue) {
+  if (optionalParameters == nullptr) return defaultValue;
+  void* value = optionalParameters->getPointer(name);
+  return value != nullptr ? static_cast<char*>(value) : defaultValue;
+}
+
+const char* ConParams::getOptionalParameter(const char* name,
+                                            const char* defaultValue) {
+  // The non-const form only reads through both pointers.
+  return getOptionalParameter(const_cast<char*>(name),
+                              const_cast<char*>(defaultValue));
+}
+
+StdHashTable* ConParams::cloneOptionalParameters(StdHashTable* source) {
+  StdHashTable* copy = new StdHashTable();
+  if (source == nullptr) return copy;
+  try {
+    for (bool more = source->firstElement() != nullptr; more;
+         more = source->nextElement() != nullptr) {
+      const char* value = static_cast<const char*>(source->getPointer());
+      copy->put(source->getName(),
+                static_cast<void*>(value != nullptr ? strdup(value) : nullptr));
+    }
+  } catch (...) {
+    deleteTable(copy);
+    throw;
+  }
+  return copy;
+}
+
+void ConParams::clearOptionalParameters() {
+  if (optionalParameters == nullptr) return;
+  freeValues(optionalParameters);
+  optionalParameters->clear();
+}
+
+void ConParams::setUrl(const void* urlElement) {
+  releaseText(transportProvider);
+  releaseText(host);
+  port = -1;
+  useHttp = false;
+  useHex = false;
+  secure = false;
+  releaseText(script);
+  releaseText(app);
+  if (urlElement == nullptr) return;
+
+  // The element's getters are not const; none of them changes the element.
+  UrlElement* element = static_cast<UrlElement*>(const_cast<void*>(urlElement));
+  const char* url = element->getUrlString();
+  if (url != nullptr) {
+    const char* secureText = element->getSecure();
+    const bool isSecure =
+        secureText != nullptr && strcasecmp(secureText, "true") == 0;
+    UrlParts parts;
+    if (splitUrl(url, isSecure, parts)) {
+      secure = isSecure;
+      setTransportProvider(parts.provider.c_str());
+      setFullUrl(parts.fullUrl.c_str());
+      port = parts.port;
+      useHttp = parts.useHttp;
+      useHex = parts.useHttp;
+      if (parts.hasPath) {
+        setApp(parts.path.c_str());
+        setScript(parts.path.c_str());
+      }
+      setHost(parts.host.c_str());
+    }
+  }
+
+  clearOptionalParameters();
+  StdHashTable* params = element->getParams();
+  if (params != nullptr) {
+    // Cloning first keeps the record's table in place should it throw.
+    StdHashTable* copy = cloneOptionalParameters(params);
+    delete optionalParameters;
+    optionalParameters = copy;
+    deleteTable(params);
+  }
+}
