@@ -219,6 +219,8 @@ TEST(ConParams, SetUrlTable) {
       // Ports that do not fit an int saturate.
       {"t:h:99999999999999", nullptr, "t", "h", INT_MAX, nullptr, false},
       {"t:h:-99999999999999", nullptr, "t", "h", INT_MIN, nullptr, false},
+      // A NUL ends the text.
+      {"tcp:h\0ost:9", nullptr, "tcp", "h", -1, nullptr, false},
       // Degenerate texts still split by the same steps.
       {":", nullptr, "", "", -1, nullptr, false},
       {"::", nullptr, "", "", 0, nullptr, false},
