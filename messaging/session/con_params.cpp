@@ -144,6 +144,13 @@ ConParams::ConParams(const ConParams& other)
 }
 
 ConParams::~ConParams() {
+  // clear() passes on the table's exception for an entry that is not a
+  // pointer entry; a destructor must not throw, so such entries are dropped
+  // first, with the values of the pointer entries.
+  if (optionalParameters != nullptr) {
+    freeValues(optionalParameters);
+    optionalParameters->clear();
+  }
   clear();
 }
 
@@ -362,6 +369,12 @@ StdHashTable* ConParams::cloneOptionalParameters(StdHashTable* source) {
 
 void ConParams::clearOptionalParameters() {
   if (optionalParameters == nullptr) return;
+  // Every value is read before any is freed, so an entry of another type
+  // throws while the table is still whole: nothing is freed twice later.
+  for (bool more = optionalParameters->firstElement() != nullptr; more;
+       more = optionalParameters->nextElement() != nullptr) {
+    optionalParameters->getPointer();
+  }
   freeValues(optionalParameters);
   optionalParameters->clear();
 }

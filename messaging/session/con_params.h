@@ -38,9 +38,11 @@
 ///   are taken as for an element without URL text.
 /// - A port that does not fit an int saturates at the int limits.
 /// - setOptionalParameter() ignores a null value.
-/// - clearOptionalParameters() frees the values of pointer entries only and
-///   never throws, so that clear() and the destructor cannot fail on an
-///   entry that a caller put into the table with another type.
+/// - An entry that a caller put into the optional-parameter table with
+///   another type than a pointer makes clearOptionalParameters() and clear()
+///   throw the table's GenericException* ("Type mismatch") before anything of
+///   the table is freed; what clear() has not released yet stays owned by the
+///   record. The destructor never throws: it drops such entries.
 /// Copies are made with the copy constructor only; there is no assignment.
 /// Thread-safety: not safe for concurrent use; distinct records are
 /// independent.
@@ -127,7 +129,9 @@ class TOLVEX_API ConParams {
   /// leaks nothing.
   StdHashTable* cloneOptionalParameters(StdHashTable* source);
   /// Frees the values of the table's pointer entries and empties the table,
-  /// which stays. Does nothing without a table.
+  /// which stays. Does nothing without a table. Throws the table's
+  /// GenericException* ("Type mismatch"; the caller deletes it) for an entry
+  /// of another type, leaving the table as it was.
   void clearOptionalParameters();
 
   /// Fills the address from a UrlElement given as an untyped pointer:

@@ -147,9 +147,26 @@ TEST(ConParams, OptionalParameterRules) {
   // An entry of another type is not a value: the default comes back.
   params.getOptionalParameters()->put("number", 7);
   EXPECT_STREQ("d", params.getOptionalParameter("number", "d"));
-  // Clearing skips it instead of failing on it, and the table stays.
+  // Clearing fails on it before freeing anything; clear() passes that on.
+  EXPECT_THROWS_EXCEPTION(params.clearOptionalParameters(), GenericException,
+                          "Type mismatch", -1);
+  EXPECT_EQ(2, params.getOptionalParameters()->size());
+  EXPECT_STREQ("Z", params.getOptionalParameter(name, fallback));
+  EXPECT_THROWS_EXCEPTION(params.clear(), GenericException, "Type mismatch",
+                          -1);
+  // Once the entry is gone, clearing works and the table stays.
+  params.getOptionalParameters()->remove("number");
   params.clearOptionalParameters();
   EXPECT_EQ(0, params.getOptionalParameters()->size());
+}
+
+TEST(ConParams, DestructorDropsEntriesOfAnotherType) {
+  // Under the leak checker: the record and every value are released.
+  std::unique_ptr<ConParams> params(new ConParams());
+  params->setOptionalParameter("k", "v");
+  params->getOptionalParameters()->put("number", 7);
+  params->setAgent("agent");
+  params.reset();
 }
 
 TEST(ConParams, PublishedParameterNames) {
