@@ -19,10 +19,6 @@
 // part is already destroyed by then, owners end the thread (stop() or join())
 // before destroying the object. A thread that destroys its own object from
 // inside run() is detached instead.
-//
-// Thread-safety: start(), stop(), join() and isRunning() may be called from
-// any thread except the worker itself (which may call isRunning()); run()
-// executes on the worker.
 
 #include <memory>
 
@@ -30,6 +26,10 @@
 
 namespace ruvak3 {
 
+/// A thread of its own per start(), running the subclass's run().
+/// Thread-safety: start(), stop(), join() and isRunning() may be called from
+/// any thread except the worker itself (which may call isRunning()); run()
+/// executes on the worker.
 class RUVAK3_API AThread {
  public:
   /// The timeout of join() that waits without limit.

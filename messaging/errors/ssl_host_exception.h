@@ -16,6 +16,7 @@ class TOLVEX_API SSLHostException : public GenericException {
   /// The exception stores the value it is given and hands it back unchanged,
   /// whatever bits it holds.
   enum SecureFlags : int {
+    /// No check failed.
     SECURE_FLAGS_NONE = 0,
     /// The certificate's issuer is not trusted.
     SECURE_FLAG_UNKNOWN_ISSUER = 0x01,

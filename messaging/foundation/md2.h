@@ -4,13 +4,13 @@
 //
 //   CMD2 md2;
 //   const char* hex = md2.getDigest(message, length);  // 32 characters
-//
-// Thread-safety: not safe for concurrent use; one object serves one thread at
-// a time. m_aSubst is only read and may be shared freely.
 
 #include "tolvex/export.h"
 #include "tolvex/foundation/md_engine.h"
 
+/// The MD2 engine: its digest text is 32 lower-case hexadecimal characters.
+/// Thread-safety: not safe for concurrent use; one object serves one thread at
+/// a time. m_aSubst is only read and may be shared freely.
 class TOLVEX_API CMD2 : public IMDEngine {
  public:
   /// The byte permutation S of the algorithm (RFC 1319's PI_SUBST).

@@ -7,12 +7,12 @@
 //
 // On a little-endian machine the sixteen bytes of the four words, in memory
 // order, are the digest bytes.
-//
-// Thread-safety: not safe for concurrent use; one object serves one thread at
-// a time. getHash() uses a local engine and may run on many threads at once.
 
 #include "tolvex/export.h"
 
+/// The MD5 engine; it holds the four state words and no digest text.
+/// Thread-safety: not safe for concurrent use; one object serves one thread at
+/// a time. getHash() uses a local engine and may run on many threads at once.
 class TOLVEX_API CMD5 {
  public:
   /// The state is undefined until initialize().

@@ -6,14 +6,16 @@
 //   IMDEngine* engine = new CMD2;
 //   const char* hex = engine->getDigest(message, length);  // 32 characters
 //   engine->destruct();
-//
-// Thread-safety: not safe for concurrent use; one engine serves one thread at
-// a time.
 
 #include "tolvex/export.h"
 
+/// A digest engine that keeps its last digest as hexadecimal text; not
+/// copyable. Delete it with destruct() or delete.
+/// Thread-safety: not safe for concurrent use; one engine serves one thread at
+/// a time.
 class TOLVEX_API IMDEngine {
  public:
+  /// Starts without digest text.
   IMDEngine();
   IMDEngine(const IMDEngine&) = delete;
   IMDEngine& operator=(const IMDEngine&) = delete;

@@ -21,14 +21,14 @@
 // Owners stop the thread before destroying the object: the destructor
 // neither signals nor waits, and the base class's destructor then waits
 // without limit for a thread still running (see ruvak3/athread.h).
-//
-// Thread-safety: start(), stop() and isActive() are for the owning thread,
-// never for run() itself; sleep() and yield() act on whichever thread calls
-// them.
 
 #include "ruvak3/athread.h"
 #include "tolvex/export.h"
 
+/// A worker thread with a stop event and a spare auto-reset event.
+/// Thread-safety: start(), stop() and isActive() are for the owning thread,
+/// never for run() itself; sleep() and yield() act on whichever thread calls
+/// them.
 class TOLVEX_API CThread : public ruvak3::AThread {
  public:
   /// Creates both events, not signalled. With resetStopEvent set, stop()
@@ -64,7 +64,7 @@ class TOLVEX_API CThread : public ruvak3::AThread {
   void yield();
 
  protected:
-  void* m_hStopEvent;  // manual reset; signalled by stop()
-  void* m_hAutoEvent;  // auto reset; the subclass's to use
-  bool m_bResetStopEvent;
+  void* m_hStopEvent;      ///< Manual reset; signalled by stop().
+  void* m_hAutoEvent;      ///< Auto reset; the subclass's to use.
+  bool m_bResetStopEvent;  ///< The flag given at construction.
 };

@@ -13,7 +13,9 @@ class TOLVEX_API CUTCDate : public CUTCTimestamp {
  public:
   /// The current UTC date and time.
   CUTCDate();
+  /// Copies the value.
   CUTCDate(CUTCDate& other);
+  /// The same for a const source.
   CUTCDate(const CUTCDate& other);
   /// As CUTCTimestamp(const _SYSTEMTIME*).
   explicit CUTCDate(const _SYSTEMTIME* time);
@@ -22,6 +24,7 @@ class TOLVEX_API CUTCDate : public CUTCTimestamp {
   /// Midnight UTC of a date text (see parse); 0.0 when the text does not
   /// parse, unlike the timestamp, which then takes the current time.
   explicit CUTCDate(const char* text);
+  /// Copies the value.
   CUTCDate& operator=(const CUTCDate& other) = default;
 
   ~CUTCDate() override;

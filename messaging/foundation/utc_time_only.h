@@ -13,7 +13,9 @@ class TOLVEX_API CUTCTimeOnly : public CUTCTimestamp {
  public:
   /// The current UTC date and time.
   CUTCTimeOnly();
+  /// Copies the value.
   CUTCTimeOnly(CUTCTimeOnly& other);
+  /// The same for a const source.
   CUTCTimeOnly(const CUTCTimeOnly& other);
   /// As CUTCTimestamp(const _SYSTEMTIME*).
   explicit CUTCTimeOnly(const _SYSTEMTIME* time);
@@ -22,6 +24,7 @@ class TOLVEX_API CUTCTimeOnly : public CUTCTimestamp {
   /// Today at the time of a time text (see parse); 0.0 when the text does
   /// not parse.
   explicit CUTCTimeOnly(const char* text);
+  /// Copies the value.
   CUTCTimeOnly& operator=(const CUTCTimeOnly& other) = default;
 
   ~CUTCTimeOnly() override;

@@ -26,11 +26,14 @@ class TOLVEX_API CUTCTimestamp {
   explicit CUTCTimestamp(const _SYSTEMTIME* time);
   /// The value as given, unchecked.
   explicit CUTCTimestamp(double value);
+  /// Copies the value.
   CUTCTimestamp(CUTCTimestamp& other);
+  /// The same for a const source.
   CUTCTimestamp(const CUTCTimestamp& other);
   /// The time of a timestamp text (see parse); the current UTC time when the
   /// text does not parse or encodes 1899-12-30 00:00:00.000.
   explicit CUTCTimestamp(const char* text);
+  /// Copies the value.
   CUTCTimestamp& operator=(const CUTCTimestamp& other) = default;
 
   virtual ~CUTCTimestamp();
@@ -38,6 +41,7 @@ class TOLVEX_API CUTCTimestamp {
   /// -1 if this value is less than the other's, +1 if greater, 0 otherwise
   /// (equal values, or a NaN on either side). No tolerance.
   virtual int compareTo(CUTCTimestamp& other);
+  /// The same for a const object and source.
   int compareTo(const CUTCTimestamp& other) const;
 
   /// The text form of value (not of this object's value) in a new 64-byte
@@ -61,10 +65,12 @@ class TOLVEX_API CUTCTimestamp {
   /// Writes the broken-down time into time; returns 0 and writes nothing for
   /// a null record or a value out of range.
   int toSystemTime(_SYSTEMTIME* time);
+  /// The same for a const object.
   int toSystemTime(_SYSTEMTIME* time) const;
 
   /// The OLE automation date.
   double toVariantTime();
+  /// The same for a const object.
   double toVariantTime() const;
 
   /// Sets the value from the record, or from the current UTC time for a null

@@ -40,12 +40,15 @@ class TOLVEX_API IField {
   /// the field; valid until the value is replaced or the next call that
   /// renders the value as text.
   virtual const char* getValueString() const = 0;
+  /// Replaces the value, whatever its kind, with the number.
   virtual void setValueLong(long long value) = 0;
   /// The value as a 64-bit integer; 0 when it has no numeric form.
   virtual long long getValueLong() const = 0;
+  /// Replaces the value, whatever its kind, with the number.
   virtual void setValueInt(int value) = 0;
   /// The value as a 32-bit integer; 0 when it has no numeric form.
   virtual int getValueInt() const = 0;
+  /// Replaces the value, whatever its kind, with the number.
   virtual void setValueDouble(double value) = 0;
   /// The value as a double; 0.0 when it has no numeric form.
   virtual double getValueDouble() const = 0;

@@ -34,12 +34,18 @@ class TOLVEX_API IFieldGroup {
   virtual IFieldGroupList* getValueList(const char* name) const = 0;
   /// Inserts when `name` is absent.
   virtual void setValueLong(const char* name, long long value) = 0;
+  /// The field's value as a 64-bit integer; 0 when `name` is absent or the
+  /// value has no numeric form.
   virtual long long getValueLong(const char* name) const = 0;
   /// Inserts when `name` is absent.
   virtual void setValueInt(const char* name, int value) = 0;
+  /// The field's value as a 32-bit integer; 0 when `name` is absent or the
+  /// value has no numeric form.
   virtual int getValueInt(const char* name) const = 0;
   /// Inserts when `name` is absent.
   virtual void setValueDouble(const char* name, double value) = 0;
+  /// The field's value as a double; 0.0 when `name` is absent or the
+  /// value has no numeric form.
   virtual double getValueDouble(const char* name) const = 0;
   /// Inserts a copy of `length` bytes when `name` is absent.
   virtual void setValueBinary(const char* name, const void* data,

@@ -50,11 +50,13 @@ class TOLVEX_API UniversalField : public IField {
   explicit UniversalField(const char* name);
   /// A named field, then the matching setter (a null text or list leaves it
   /// with no value).
+  ///@{
   UniversalField(const char* name, const char* text);
   UniversalField(const char* name, int value);
   UniversalField(const char* name, long long value);
   UniversalField(const char* name, double value);
   UniversalField(const char* name, const IFieldGroupList* list);
+  ///@}
   /// A deep copy of `other`.
   UniversalField(const UniversalField& other);
   /// copy(other); assigning a field to itself keeps its value.

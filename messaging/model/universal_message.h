@@ -34,6 +34,7 @@ class TOLVEX_API UniversalMessage : public IMessage {
   /// A copy of `group`; its "SID" and "35" fields become the session id and
   /// message type.
   explicit UniversalMessage(const UniversalFieldGroup& group);
+  /// A deep copy of `other`'s group.
   UniversalMessage(const UniversalMessage& other);
   /// Assigns `other`'s group to this message's group.
   UniversalMessage& operator=(const UniversalMessage& other);

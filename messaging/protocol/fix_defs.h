@@ -33,7 +33,8 @@ class TOLVEX_API IFixDefs {
  public:
   IFixDefs() = delete;
 
-  // Field tags: standard numbers.
+  /// Field tags: standard numbers.
+  ///@{
   static const char* FLDTAG_CURRENCY;
   static const char* FLDTAG_MSGSEQNUM;
   static const char* FLDTAG_MSGTYPE;
@@ -100,8 +101,10 @@ class TOLVEX_API IFixDefs {
   static const char* FLDTAG_USERSTATUSTEXT;
   static const char* FLDTAG_CONTINGENCYTYPE;
   static const char* FLDTAG_ENCRYPTEDNEWPASSWORD;
+  ///@}
 
-  // Field tags: platform numbers, 9000 and above.
+  /// Field tags: platform numbers, 9000 and above.
+  ///@{
   static const char* FLDTAG_QELBSTART;
   static const char* FLDTAG_QELBSYMID;
   static const char* FLDTAG_QELBSYMPRECISION;
@@ -156,13 +159,17 @@ class TOLVEX_API IFixDefs {
   static const char* FLDTAG_LAST_MINUTE;
   static const char* FLDTAG_QELBINCLUDEWEEKENDS;
   static const char* FLDTAG_QELBCANDLEOPENPRICETYPE;
+  ///@}
 
-  // Field tags that are not numbers.
+  /// Field tags that are not numbers.
+  ///@{
   static const char* FLDTAG_EXTRACMD;
   static const char* FLDTAG_BASE64_ENCODED_SIGNATURE;
   static const char* FLDTAG_COMPACT_DATA;
+  ///@}
 
-  // Message types: standard.
+  /// Message types: standard.
+  ///@{
   static const char* MSGTYPE_HEARTBEAT;
   static const char* MSGTYPE_TESTREQUEST;
   static const char* MSGTYPE_NEWS;
@@ -175,8 +182,10 @@ class TOLVEX_API IFixDefs {
   static const char* MSGTYPE_BUSINESSMESSAGEREJECT;
   static const char* MSGTYPE_USERREQUEST;
   static const char* MSGTYPE_USERRESPONSE;
+  ///@}
 
-  // Message types: platform.
+  /// Message types: platform.
+  ///@{
   static const char* MSGTYPE_QELBNEWSREQUEST;
   static const char* MSGTYPE_QELBNEWSTOPICREQUEST;
   static const char* MSGTYPE_QELBREQUESTREJECT;
@@ -195,8 +204,10 @@ class TOLVEX_API IFixDefs {
   static const char* MSGTYPE_RTMP2_COMPACT_REQUEST;
   static const char* MSGTYPE_RTMP2_COMPACT_RESPONSE;
   static const char* MSGTYPE_RTMP2_COMPACT_MESSAGE;
+  ///@}
 
-  // Market-data entry types (FLDTAG_MDENTRYTYPE).
+  /// Market-data entry types (FLDTAG_MDENTRYTYPE).
+  ///@{
   static const char* MDENTRYTYPE_BID;
   static const char* MDENTRYTYPE_ASK;
   static const char* MDENTRYTYPE_BIDOPEN;
@@ -210,13 +221,17 @@ class TOLVEX_API IFixDefs {
   static const char* MDENTRYTYPE_ASKHIGH;
   static const char* MDENTRYTYPE_ASKLOW;
   static const char* MDENTRYTYPE_VOLUME;
+  ///@}
 
-  // Subscription request types (FLDTAG_SUBSCRIPTIONREQUESTTYPE).
+  /// Subscription request types (FLDTAG_SUBSCRIPTIONREQUESTTYPE).
+  ///@{
   static const char* SUBSCRIPTIONREQUESTTYPE_SNAPSHOT;
   static const char* SUBSCRIPTIONREQUESTTYPE_SUBSCRIBE;
   static const char* SUBSCRIPTIONREQUESTTYPE_UNSUBSCRIBE;
+  ///@}
 
-  // Market-data request reject reasons (FLDTAG_MDREQREJREASON).
+  /// Market-data request reject reasons (FLDTAG_MDREQREJREASON).
+  ///@{
   static const char* MDREQREJREASON_UNKNOWNSYMBOL;
   static const char* MDREQREJREASON_DUPLICATEDMDREQID;
   static const char* MDREQREJREASON_PERMISSIONS;
@@ -224,20 +239,26 @@ class TOLVEX_API IFixDefs {
   static const char* MDREQREJREASON_MDENTRYTYPE;
   static const char* MDREQREJREASON_TRADINGSESSIONID;
   static const char* MDREQREJREASON_UNSUPPORTEDSCOPE;
+  ///@}
 
-  // Quote conditions (FLDTAG_QUOTECONDITION).
+  /// Quote conditions (FLDTAG_QUOTECONDITION).
+  ///@{
   static const char* QUOTECONDITION_ACTIVE;
   static const char* QUOTECONDITION_INACTIVE;
+  ///@}
 
-  // Extended timing intervals, hour multiples (FLDTAG_QELBTIMINGINTERVALEX).
+  /// Extended timing intervals, hour multiples (FLDTAG_QELBTIMINGINTERVALEX).
+  ///@{
   static const char* QELBTIMINGINTERVALEX_H2;
   static const char* QELBTIMINGINTERVALEX_H3;
   static const char* QELBTIMINGINTERVALEX_H4;
   static const char* QELBTIMINGINTERVALEX_H6;
   static const char* QELBTIMINGINTERVALEX_H8;
+  ///@}
 
-  // Channels, bit flags. CHANNEL_TRADING_DATA is every channel bit but
-  // CHANNEL_MARKET_DATA.
+  /// Channels, bit flags. CHANNEL_TRADING_DATA is every channel bit but
+  /// CHANNEL_MARKET_DATA.
+  ///@{
   static const int CHANNEL_SETTING_DEFAULT;
   static const int CHANNEL_MARKET_DATA;
   static const int CHANNEL_EXECUTION_REPORT;
@@ -250,19 +271,25 @@ class TOLVEX_API IFixDefs {
   static const int CHANNEL_RFQ;
   static const int CHANNEL_OTHER;
   static const int CHANNEL_TRADING_DATA;
+  ///@}
 
-  // Quote types (FLDTAG_QUOTETYPE).
+  /// Quote types (FLDTAG_QUOTETYPE).
+  ///@{
   static const int QUOTETYPE_INDICATIVE;
   static const int QUOTETYPE_TRADEABLE;
+  ///@}
 
-  // Platform request reject reasons.
+  /// Platform request reject reasons.
+  ///@{
   static const int QELBREQUESTREJECTREASON_UNKNOWN;
   static const int QELBREQUESTREJECTREASON_GENERIC;
   static const int QELBREQUESTREJECTREASON_DATA_NOT_FOUND;
   static const int QELBREQUESTREJECTREASON_TRADING_SESSION_NOT_FOUND;
   static const int QELBREQUESTREJECTREASON_OTHER;
+  ///@}
 
-  // Business reject reasons (FLDTAG_BUSINESSREJECTREASON).
+  /// Business reject reasons (FLDTAG_BUSINESSREJECTREASON).
+  ///@{
   static const int BUSINESSREJECTREASON_OTHER;
   static const int BUSINESSREJECTREASON_UNKNOWN_ID;
   static const int BUSINESSREJECTREASON_UNKNOWN_SECURITY;
@@ -270,16 +297,20 @@ class TOLVEX_API IFixDefs {
   static const int BUSINESSREJECTREASON_APPLICATION_NOT_AVAILABLE;
   static const int BUSINESSREJECTREASON_CONDITIONALLY_REQUIRED_FIELD_MISSING;
   static const int BUSINESSREJECTREASON_NOT_AUTHORIZED;
+  ///@}
 
-  // User status (FLDTAG_USERSTATUS).
+  /// User status (FLDTAG_USERSTATUS).
+  ///@{
   static const int USERSTATUS_LOGGEDIN;
   static const int USERSTATUS_NOTLOGGEDIN;
   static const int USERSTATUS_USERNOTRECOGNISED;
   static const int USERSTATUS_PASSWORDINCORRECT;
   static const int USERSTATUS_PASSWORDCHANGED;
   static const int USERSTATUS_OTHER;
+  ///@}
 
-  // User request types (FLDTAG_USERREQUESTTYPE); 6 and 8 are not defined.
+  /// User request types (FLDTAG_USERREQUESTTYPE); 6 and 8 are not defined.
+  ///@{
   static const int USERREQUESTTYPE_LOGONUSER;
   static const int USERREQUESTTYPE_LOGOFFUSER;
   static const int USERREQUESTTYPE_CHANGEPASSWORD;
@@ -287,23 +318,31 @@ class TOLVEX_API IFixDefs {
   static const int USERREQUESTTYPE_LISTOFSESSIONS;
   static const int USERREQUESTTYPE_ATTACHSESSION;
   static const int USERREQUESTTYPE_OBTAINTOKEN;
+  ///@}
 
-  // News urgency (FLDTAG_URGENCY).
+  /// News urgency (FLDTAG_URGENCY).
+  ///@{
   static const int URGENCY_NORMAL;
   static const int URGENCY_FLASH;
   static const int URGENCY_BACKGROUND;
+  ///@}
 
-  // Market-data update actions (FLDTAG_MDUPDATEACTION).
+  /// Market-data update actions (FLDTAG_MDUPDATEACTION).
+  ///@{
   static const int MDUPDATEACTION_ADD;
   static const int MDUPDATEACTION_UPDATE;
   static const int MDUPDATEACTION_DELETE;
+  ///@}
 
-  // Continuous-response flags (FLDTAG_QELBCONTINUOUSFLAG).
+  /// Continuous-response flags (FLDTAG_QELBCONTINUOUSFLAG).
+  ///@{
   static const int QELBCONTINUOUS_SINGLE;
   static const int QELBCONTINUOUS_PACKET;
   static const int QELBCONTINUOUS_END;
+  ///@}
 
-  // Timing intervals (FLDTAG_QELBTIMINGINTERVAL).
+  /// Timing intervals (FLDTAG_QELBTIMINGINTERVAL).
+  ///@{
   static const int QELBTIMINGINTERVAL_TICK;
   static const int QELBTIMINGINTERVAL_MIN1;
   static const int QELBTIMINGINTERVAL_MIN5;
@@ -313,13 +352,17 @@ class TOLVEX_API IFixDefs {
   static const int QELBTIMINGINTERVAL_DAY1;
   static const int QELBTIMINGINTERVAL_WEEK1;
   static const int QELBTIMINGINTERVAL_MONTH1;
+  ///@}
 
-  // Trading session modes (FLDTAG_TRADSESMODE).
+  /// Trading session modes (FLDTAG_TRADSESMODE).
+  ///@{
   static const int TRADSESMODE_TESTING;
   static const int TRADSESMODE_SIMULATED;
   static const int TRADSESMODE_PRODUCTION;
+  ///@}
 
-  // Trading session status (FLDTAG_TRADSESSTATUS).
+  /// Trading session status (FLDTAG_TRADSESSTATUS).
+  ///@{
   static const int TRADSESSTATUS_UNKNOWN;
   static const int TRADSESSTATUS_HALTED;
   static const int TRADSESSTATUS_OPEN;
@@ -327,4 +370,5 @@ class TOLVEX_API IFixDefs {
   static const int TRADSESSTATUS_PREOPEN;
   static const int TRADSESSTATUS_PRECLOSE;
   static const int TRADSESSTATUS_REQUESTREJECTED;
+  ///@}
 };

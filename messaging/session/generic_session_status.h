@@ -55,15 +55,21 @@ class TOLVEX_API GenericSessionStatus : public ISessionStatus {
 
   /// The string setters store a copy of the text; null clears the member.
   /// The caller keeps its string.
+  ///@{
   void setConnectionName(const char* name);
   void setProtocolName(const char* name);
   void setSecureProtocolString(const char* mark);
   void setStatusName(const char* name);
   void setStatusMessage(const char* text);
+  ///@}
 
+  /// The number setters store the value as given, unchecked; no text
+  /// changes with it.
+  ///@{
   void setStatusCode(int code);
   void setStatusMessageID(int code);
   void setQueueSize(long size);
+  ///@}
   /// Deletes the copy held so far and holds `e->clone()`, or nothing when `e`
   /// is null. The caller keeps `e`.
   void setErrorException(GenericException* e);

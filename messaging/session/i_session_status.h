@@ -22,57 +22,63 @@ class GenericException;
 /// is filled by its producer before it is published and only read after.
 class TOLVEX_API ISessionStatus {
  public:
-  // Status codes, with GenericSessionStatus::getStatusName(int) names.
-  static const int STATUSCODE_ERROR;              // -2 "Error"
-  static const int STATUSCODE_DISCONNECTED;       // -1 "Disconnected"
-  static const int STATUSCODE_READY;              // 0 "Ready"
-  static const int STATUSCODE_CONNECTING;         // 1 "Connecting"
-  static const int STATUSCODE_SENDING;            // 2 "Sending"
-  static const int STATUSCODE_RECIEVING;          // 3 "Receiving"
-  static const int STATUSCODE_PROCESSING;         // 4 "Processing"
-  static const int STATUSCODE_DISCONNECTING;      // 5 "Disconnecting"
-  static const int STATUSCODE_LOGGEDIN;           // 6 "Logged In"
-  static const int STATUSCODE_WAIT;               // 7 "Waiting"
-  static const int STATUSCODE_EXPIRED;            // 8 "Expired"
-  static const int STATUSCODE_SHUTDOWN;           // 9 "Shutdown"
-  static const int STATUSCODE_FORCED_RELOGIN;     // 10 "Forced relogin"
-  static const int STATUSCODE_CONNECTED;          // 11 "Connected"
-  static const int STATUSCODE_LOGGINGIN;          // 12 "Logging in"
-  static const int STATUSCODE_ATTACHING;          // 13 "Attaching"
-  static const int STATUSCODE_EXTRA_AUTH_PASSED;  // 14, no name of its own
-  static const int STATUSCODE_CRITICAL_ERROR;     // 15, no name of its own
-  static const int STATUSCODE_RELOGIN_FAILED;     // 16, no name of its own
+  /// Status codes, with GenericSessionStatus::getStatusName(int) names.
+  ///@{
+  static const int STATUSCODE_ERROR;              ///< -2 "Error"
+  static const int STATUSCODE_DISCONNECTED;       ///< -1 "Disconnected"
+  static const int STATUSCODE_READY;              ///< 0 "Ready"
+  static const int STATUSCODE_CONNECTING;         ///< 1 "Connecting"
+  static const int STATUSCODE_SENDING;            ///< 2 "Sending"
+  static const int STATUSCODE_RECIEVING;          ///< 3 "Receiving"
+  static const int STATUSCODE_PROCESSING;         ///< 4 "Processing"
+  static const int STATUSCODE_DISCONNECTING;      ///< 5 "Disconnecting"
+  static const int STATUSCODE_LOGGEDIN;           ///< 6 "Logged In"
+  static const int STATUSCODE_WAIT;               ///< 7 "Waiting"
+  static const int STATUSCODE_EXPIRED;            ///< 8 "Expired"
+  static const int STATUSCODE_SHUTDOWN;           ///< 9 "Shutdown"
+  static const int STATUSCODE_FORCED_RELOGIN;     ///< 10 "Forced relogin"
+  static const int STATUSCODE_CONNECTED;          ///< 11 "Connected"
+  static const int STATUSCODE_LOGGINGIN;          ///< 12 "Logging in"
+  static const int STATUSCODE_ATTACHING;          ///< 13 "Attaching"
+  static const int STATUSCODE_EXTRA_AUTH_PASSED;  ///< 14, no name of its own
+  static const int STATUSCODE_CRITICAL_ERROR;     ///< 15, no name of its own
+  static const int STATUSCODE_RELOGIN_FAILED;     ///< 16, no name of its own
+  ///@}
 
-  // Message codes, with GenericSessionStatus::getStatusMessage(int) texts.
-  static const int MSGCODE_NONE;                // 0
-  static const int MSGCODE_SENDINGREQUEST;      // 1
-  static const int MSGCODE_COMMBROKEN;          // 2
-  static const int MSGCODE_TIMEOUT;             // 3
-  static const int MSGCODE_REQFAILED;           // 4
-  static const int MSGCODE_REQSENT;             // 5
-  static const int MSGCODE_CMDFAILED;           // 6
-  static const int MSGCODE_COMMRESTORE;         // 7
-  static const int MSGCODE_COMMRESTORED;        // 8
-  static const int MSGCODE_CONNECTING;          // 9
-  static const int MSGCODE_CONNFAILED;          // 10
-  static const int MSGCODE_LOGINFAILED;         // 11
-  static const int MSGCODE_CONNECTED;           // 12
-  static const int MSGCODE_DISCONNECTING;       // 13
-  static const int MSGCODE_SESSNCLOSED;         // 14
-  static const int MSGCODE_COMMNOTINIT;         // 15
-  static const int MSGCODE_ASYNCFAILD;          // 16
-  static const int MSGCODE_SESSIONEXPIRED;      // 17
-  static const int MSGCODE_WRONGSEQNO;          // 18
-  static const int MSGCODE_EXTRA_AUTH_FAILED;   // 19
-  static const int MSGCODE_EXTRA_AUTH_STARTED;  // 20
-  static const int MSGCODE_RECONNETING;         // 21
+  /// Message codes, with GenericSessionStatus::getStatusMessage(int) texts.
+  ///@{
+  static const int MSGCODE_NONE;                ///< 0
+  static const int MSGCODE_SENDINGREQUEST;      ///< 1
+  static const int MSGCODE_COMMBROKEN;          ///< 2
+  static const int MSGCODE_TIMEOUT;             ///< 3
+  static const int MSGCODE_REQFAILED;           ///< 4
+  static const int MSGCODE_REQSENT;             ///< 5
+  static const int MSGCODE_CMDFAILED;           ///< 6
+  static const int MSGCODE_COMMRESTORE;         ///< 7
+  static const int MSGCODE_COMMRESTORED;        ///< 8
+  static const int MSGCODE_CONNECTING;          ///< 9
+  static const int MSGCODE_CONNFAILED;          ///< 10
+  static const int MSGCODE_LOGINFAILED;         ///< 11
+  static const int MSGCODE_CONNECTED;           ///< 12
+  static const int MSGCODE_DISCONNECTING;       ///< 13
+  static const int MSGCODE_SESSNCLOSED;         ///< 14
+  static const int MSGCODE_COMMNOTINIT;         ///< 15
+  static const int MSGCODE_ASYNCFAILD;          ///< 16
+  static const int MSGCODE_SESSIONEXPIRED;      ///< 17
+  static const int MSGCODE_WRONGSEQNO;          ///< 18
+  static const int MSGCODE_EXTRA_AUTH_FAILED;   ///< 19
+  static const int MSGCODE_EXTRA_AUTH_STARTED;  ///< 20
+  static const int MSGCODE_RECONNETING;         ///< 21
+  ///@}
 
-  // Connection words: the two protocols and the two security marks. The
-  // library publishes them and reads none of them itself.
-  static const char* CONNECT_HTTP;       // "HTTP"
-  static const char* CONNECT_TCP;        // "TCP"
-  static const char* CONNECT_SECURE;     // "S"
-  static const char* CONNECT_NONSECURE;  // " "
+  /// Connection words: the two protocols and the two security marks. The
+  /// library publishes them and reads none of them itself.
+  ///@{
+  static const char* CONNECT_HTTP;       ///< "HTTP"
+  static const char* CONNECT_TCP;        ///< "TCP"
+  static const char* CONNECT_SECURE;     ///< "S"
+  static const char* CONNECT_NONSECURE;  ///< " "
+  ///@}
 
   virtual ~ISessionStatus();
 

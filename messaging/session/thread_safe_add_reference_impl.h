@@ -26,7 +26,10 @@ class TOLVEX_API TThreadSafeAddReferenceImpl : public Base {
   virtual ~TThreadSafeAddReferenceImpl();
 
   // IAddReference
+  /// Adds a reference; returns the new count.
   int addRef() override;
+  /// Drops a reference; returns the new count, and deletes the object when
+  /// it reaches 0.
   int release() override;
 
  private:
