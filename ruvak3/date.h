@@ -1,24 +1,26 @@
 #pragma once
 
-// Conversions between broken-down UTC time (_SYSTEMTIME) and OLE automation
-// dates, and the current UTC time.
-//
-// An OLE automation date counts days since 1899-12-30 00:00:00; its fraction
-// is the time of day (0.5 is noon). Below zero the integer part still counts
-// days and the fraction's absolute value is the time of day, so -1.25 is
-// 1899-12-29 06:00:00 and -0.5 equals 0.5.
-//
-// The convertible range is 0100-01-01 00:00:00.000 to 9999-12-31
-// 23:59:59.999 in the proleptic Gregorian calendar. Times of day convert to
-// the nearest millisecond, so that every record converts to a date and back
-// unchanged. Calendar arithmetic is exact and independent of the time zone.
-//
-// Thread-safety: every function is safe to call from any thread.
+/// \file
+/// Conversions between broken-down UTC time (_SYSTEMTIME) and OLE automation
+/// dates, and the current UTC time.
+///
+/// An OLE automation date counts days since 1899-12-30 00:00:00; its fraction
+/// is the time of day (0.5 is noon). Below zero the integer part still counts
+/// days and the fraction's absolute value is the time of day, so -1.25 is
+/// 1899-12-29 06:00:00 and -0.5 equals 0.5.
+///
+/// The convertible range is 0100-01-01 00:00:00.000 to 9999-12-31
+/// 23:59:59.999 in the proleptic Gregorian calendar. Times of day convert to
+/// the nearest millisecond, so that every record converts to a date and back
+/// unchanged. Calendar arithmetic is exact and independent of the time zone.
+///
+/// Thread-safety: every function is safe to call from any thread.
 
 #include "ruvak3/export.h"
 #include "ruvak3/system_time.h"
 
 namespace ruvak3 {
+/// Conversions between broken-down UTC time and OLE automation dates.
 namespace date {
 
 /// Fills out with the current UTC time, milliseconds and day of week

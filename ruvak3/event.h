@@ -1,20 +1,23 @@
 #pragma once
 
-// Emulation of the Windows event objects and the wait on one of them.
-//
-// An event is a flag that threads raise and wait for. A manual-reset event
-// stays signalled until ResetEvent; an auto-reset event releases one waiter
-// and clears itself. Handles are opaque and never reused while the process
-// runs (short of 2^32 events on a 32-bit system): a null, closed or unknown
-// handle makes every function return its failure value instead of crashing.
-//
-//   void* stop = CreateEventW(nullptr, 1, 0, nullptr);
-//   // worker: while (WaitForSingleObject(stop, 100) == WAIT_TIMEOUT) work();
-//   SetEvent(stop);
-//   ...
-//   CloseHandle(stop);
-//
-// Thread-safety: every function may be called from any thread on any handle.
+/// \file
+/// Emulation of the Windows event objects and the wait on one of them.
+///
+/// An event is a flag that threads raise and wait for. A manual-reset event
+/// stays signalled until ResetEvent; an auto-reset event releases one waiter
+/// and clears itself. Handles are opaque and never reused while the process
+/// runs (short of 2^32 events on a 32-bit system): a null, closed or unknown
+/// handle makes every function return its failure value instead of crashing.
+///
+/// \code
+/// void* stop = CreateEventW(nullptr, 1, 0, nullptr);
+/// // worker: while (WaitForSingleObject(stop, 100) == WAIT_TIMEOUT) work();
+/// SetEvent(stop);
+/// ...
+/// CloseHandle(stop);
+/// \endcode
+///
+/// Thread-safety: every function may be called from any thread on any handle.
 
 #include "ruvak3/export.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Emulation of the Windows Sleep function.
-//
-// Thread-safety: acts on the calling thread only; safe from any thread.
+/// \file
+/// Emulation of the Windows Sleep function.
+///
+/// Thread-safety: acts on the calling thread only; safe from any thread.
 
 #include "ruvak3/export.h"
 

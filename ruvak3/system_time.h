@@ -5,6 +5,8 @@
 
 /// Year, month (1-12), day of week (0 = Sunday), day of month (1-31), hour,
 /// minute, second and milliseconds, each an unsigned 16-bit number.
+/// Thread-safety: a plain value; a record shared between threads needs the
+/// caller's own guard.
 struct _SYSTEMTIME {
   unsigned short wYear;          ///< Year, such as 2024.
   unsigned short wMonth;         ///< 1 (January) to 12.

@@ -1,23 +1,26 @@
 #pragma once
 
-// Emulation of the few Windows runtime and API functions the platform uses.
-//
-// The bounded string functions follow the Windows runtime's documented
-// behaviour: they return 0 on success and an errno code otherwise, never write
-// outside [dest, dest + size), and leave a NUL-terminated result whenever
-// dest is non-null and size is non-zero. A result that does not fit leaves
-// the empty string in dest and returns ERANGE; a null source leaves the empty
-// string and returns EINVAL; a null dest or a zero size writes nothing and
-// returns EINVAL.
-//
-// Thread-safety: every function is safe to call from any thread on distinct
-// buffers.
+/// \file
+/// Emulation of the few Windows runtime and API functions the platform uses.
+///
+/// The bounded string functions follow the Windows runtime's documented
+/// behaviour: they return 0 on success and an errno code otherwise, never write
+/// outside [dest, dest + size), and leave a NUL-terminated result whenever
+/// dest is non-null and size is non-zero. A result that does not fit leaves
+/// the empty string in dest and returns ERANGE; a null source leaves the empty
+/// string and returns EINVAL; a null dest or a zero size writes nothing and
+/// returns EINVAL.
+///
+/// Thread-safety: every function is safe to call from any thread on distinct
+/// buffers.
 
 #include <cstddef>
 
 #include "ruvak3/export.h"
 
+/// The base library's services, as libtolvex uses them.
 namespace ruvak3 {
+/// Emulations of the Windows API and runtime functions the platform uses.
 namespace win_emul {
 
 /// strncpy_s copies as much as fits and returns STRUNCATE for this count.

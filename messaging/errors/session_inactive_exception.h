@@ -1,9 +1,10 @@
 #pragma once
 
-// SessionInactiveException and SessionInactiveException2: a request on a
-// session that is not active. The first prefixes its text with "ORA-499: ",
-// the second carries a session code. No operation of this library throws
-// them; transports do.
+/// \file
+/// SessionInactiveException and SessionInactiveException2: a request on a
+/// session that is not active. The first prefixes its text with "ORA-499: ",
+/// the second carries a session code. No operation of this library throws
+/// them; transports do.
 
 #include <string>
 

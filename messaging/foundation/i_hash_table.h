@@ -1,16 +1,19 @@
 #pragma once
 
-// IHashTable, the interface of the typed name table, and DataType, the type
-// code of its entries.
-//
-// A table maps names (NUL-terminated byte strings, case-sensitive) to one
-// typed value each, kept in unsigned byte order of the names. Besides the
-// reads by name, one built-in cursor walks the entries in name order:
-//
-//   for (bool more = table->firstElement() != nullptr; more;
-//        more = table->nextElement() != nullptr) {
-//     use(table->getName(), table->getType());
-//   }
+/// \file
+/// IHashTable, the interface of the typed name table, and DataType, the type
+/// code of its entries.
+///
+/// A table maps names (NUL-terminated byte strings, case-sensitive) to one
+/// typed value each, kept in unsigned byte order of the names. Besides the
+/// reads by name, one built-in cursor walks the entries in name order:
+///
+/// \code
+/// for (bool more = table->firstElement() != nullptr; more;
+///      more = table->nextElement() != nullptr) {
+///   use(table->getName(), table->getType());
+/// }
+/// \endcode
 
 #include "tolvex/export.h"
 
