@@ -60,10 +60,12 @@ class TOLVEX_API TradingSessionDesc {
   const char* getDesc() const;
 
   /// The setters store a copy of the text; null clears the member.
+  ///@{
   void setID(const char* id);
   void setSubID(const char* subID);
   void setName(const char* name);
   void setDesc(const char* desc);
+  ///@}
 
   /// The text of the string property `name`, pointing into the property
   /// table; null when it is absent or not a string.
@@ -77,7 +79,9 @@ class TOLVEX_API TradingSessionDesc {
   /// True when the PIN_REQUIRED property is "Y" or "y".
   bool pinRequired() const;
 
+  /// Stores the error code as given.
   void setErrorCode(int code);
+  /// The error code; 0 until one is set.
   int getErrorCode() const;
   /// Replaces the error text with a copy of `text`; null empties it.
   void setErrorMessage(const char* text);
