@@ -33,10 +33,12 @@ class TOLVEX_API UrlElement : public ConfigElement {
   /// Each returns the attribute's value, or null when it is absent. Points
   /// into the element; valid until the attribute is replaced or the element
   /// dies.
+  ///@{
   const char* getUrlString();
   const char* getProtocol();
   const char* getSecure();
   const char* getName();
+  ///@}
 
   /// A new table of the pairs of the "params" attribute, each a pointer entry
   /// under the name as written holding a `strdup` copy of the value; null

@@ -61,8 +61,10 @@ class TOLVEX_API ConParams {
   /// Releases everything, as clear() does.
   ~ConParams();
 
-  /// Each string setter frees the member's copy and stores a copy of the
-  /// argument, or null for a null argument. The caller keeps its string.
+  /// Each setter sets the member of the same name. A string setter frees the
+  /// member's copy and stores a copy of the argument, or null for a null
+  /// argument; the caller keeps its string.
+  ///@{
   void setName(const char* value);
   void setTransportProvider(const char* value);
   void setHost(const char* value);
@@ -86,18 +88,25 @@ class TOLVEX_API ConParams {
   void setProxyType(const char* value);
   void setCAInfoFilePath(const char* value);
   void setProxyAuthenticationRealm(const char* value);
+  ///@}
   /// Never writes through `value`.
   void setAgent(char* value);
+  /// The same for a const text.
   void setAgent(const char* value);
   /// Never writes through `value`.
   void setAppInfo(char* value);
+  /// The same for a const text.
   void setAppInfo(const char* value);
+  /// As the setters above.
+  ///@{
   void setMsgFlags(long value);
   void setPACUrl(const char* value);
   void setCheckConnection(bool value);
   void setDoNotHashPassword(bool value);
+  ///@}
   /// Never writes through `value`.
   void setClientAddress(char* value);
+  /// The same for a const text.
   void setClientAddress(const char* value);
 
   /// True when `host` is null; no other member counts.
@@ -143,6 +152,10 @@ class TOLVEX_API ConParams {
   /// it has none). A null element changes nothing beyond the reset.
   void setUrl(const void* urlElement);
 
+  /// The description that transports read. Each string member is null or the
+  /// record's own `strdup` copy, freed by the record; a caller that assigns
+  /// one directly hands its copy over.
+  ///@{
   char* name = nullptr;
   char* transportProvider = nullptr;
   char* host = nullptr;
@@ -174,4 +187,5 @@ class TOLVEX_API ConParams {
   bool doNotHashPassword = false;
   char* clientAddress = nullptr;
   StdHashTable* optionalParameters = nullptr;
+  ///@}
 };
