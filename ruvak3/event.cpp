@@ -32,6 +32,7 @@ class Registry {
       ++last_;
     } while (last_ == 0 || events_.count(last_) != 0);
     events_.emplace(last_, std::move(event));
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): handles are serial numbers
     return reinterpret_cast<void*>(last_);
   }
 

@@ -45,6 +45,6 @@ class TOLVEX_API SSLCommunicationException : public CommunicationException {
   void* getServerCertContext();
 
  private:
-  void* serverCertContext_;
+  [[maybe_unused]] void* serverCertContext_;
   int sslCode_;
 };

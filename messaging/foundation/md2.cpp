@@ -67,6 +67,7 @@ void compress(unsigned char* state, unsigned char* checksum,
   for (unsigned j = 0; j < 18; ++j) {
 #pragma GCC unroll 48
     for (int k = 0; k < 48; ++k) {
+      // NOLINTNEXTLINE(performance-no-int-to-ptr): the link is the address
       t = *reinterpret_cast<const std::uintptr_t*>(t) ^ x[k];
       x[k] = t & kMask;
     }

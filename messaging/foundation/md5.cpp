@@ -46,9 +46,9 @@ inline Word i(Word b, Word c, Word d) {
 }
 
 #define MD5_STEP(fn, a, b, c, d, m, k, s) \
-  a += (m) + (k);                         \
-  a += fn(b, c, d);                       \
-  a = rotl(a, s) + (b)
+  (a) += (m) + (k);                       \
+  (a) += fn((b), (c), (d));               \
+  (a) = rotl((a), (s)) + (b)
 
 // Compresses count whole blocks into state, which stays in registers from
 // the first block to the last.

@@ -1,5 +1,6 @@
 #include "tolvex/foundation/md_engine.h"
 
+#include <cstddef>
 #include <stdexcept>
 
 IMDEngine::IMDEngine() : m_pDigest(nullptr) {}
@@ -33,12 +34,14 @@ void IMDEngine::setDigest(unsigned char const* digest, unsigned int count) {
     throw std::runtime_error("Integer Overflow or Wraparound");
   }
   if (digest == nullptr) count = 0;
-  char* text = new char[2 * count + 1];
+  const std::size_t length = 2 * static_cast<std::size_t>(count);
+  char* text = new char[length + 1];
+  char* out = text;
   for (unsigned int i = 0; i < count; ++i) {
-    text[2 * i] = toChar(hiDigit(digest[i]));
-    text[2 * i + 1] = toChar(loDigit(digest[i]));
+    *out++ = toChar(hiDigit(digest[i]));
+    *out++ = toChar(loDigit(digest[i]));
   }
-  text[2 * count] = '\0';
+  text[length] = '\0';
   m_pDigest = text;
 }
 

@@ -33,7 +33,7 @@ void StdHashTable::copy(const StdHashTable& other) {
     // travels along.
     auto record = std::make_unique<_Item>(*item);
     entries_.emplace_hint(entries_.end(), name, record.get());
-    record.release();
+    record.release();  // NOLINT(bugprone-unused-return-value): the map owns it
   }
   cursor_ = entries_.end();
   changed_ = true;
