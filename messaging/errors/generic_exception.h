@@ -21,6 +21,8 @@
 class TOLVEX_API GenericException {
  public:
   /// Keeps a copy of `message`; a null or empty `message` gives no text.
+  /// Texts never throw: when memory runs out for a text's copy, the
+  /// exception is left without text (here, in setMessage and in copies).
   GenericException(const char* message, int code);
   /// Copies the text that `other.getMessage()` reports, and the error code.
   GenericException(const GenericException& other);

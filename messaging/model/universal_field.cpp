@@ -200,7 +200,9 @@ UniversalField::~UniversalField() { free(); }
 
 void UniversalField::copy(const UniversalField& other) {
   if (&other == this) return;
-  name_ = other.name_;
+  // The name is taken last, so that a copy that runs out of memory leaves
+  // this field as it was.
+  std::string name(other.name_);
   switch (other.type_) {
     case DT_INT:
       setValueInt(other.int_);
@@ -221,6 +223,7 @@ void UniversalField::copy(const UniversalField& other) {
       setValueBinary(other.binary_, other.binary_length_);
       break;
   }
+  name_.swap(name);
 }
 
 void UniversalField::free() {

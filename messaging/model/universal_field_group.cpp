@@ -49,7 +49,10 @@ UniversalFieldGroup::UniversalFieldGroup(const UniversalFieldGroup& other)
 UniversalFieldGroup& UniversalFieldGroup::operator=(
     const UniversalFieldGroup& other) {
   if (&other == this) return *this;
-  fields_ = other.fields_;
+  // Copied aside first: a copy that runs out of memory leaves this group,
+  // and its cursor, as they were.
+  FieldMap copy(other.fields_);
+  fields_.swap(copy);
   cursor_ = fields_.begin();
   return *this;
 }
@@ -172,8 +175,14 @@ double UniversalFieldGroup::getValueDouble(const char* name) const {
 
 void UniversalFieldGroup::setValueBinary(const char* name, const void* data,
                                          int length) {
-  if (UniversalField* field = emplaceIfAbsent(name, name)) {
+  UniversalField* field = emplaceIfAbsent(name, name);
+  if (field == nullptr) return;
+  try {
     field->setValueBinary(data, length);
+  } catch (...) {
+    // Out of memory: the group keeps no half-made field.
+    fields_.erase(fields_.find(name));
+    throw;
   }
 }
 

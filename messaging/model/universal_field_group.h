@@ -22,6 +22,8 @@
 // - putField() of a field of another IField implementation copies its name
 //   and value through the interface.
 // - Counts (size()) are int.
+// - Out of memory, every setter, putField() and the copies throw
+//   std::bad_alloc and leave the group as it was.
 
 #include <map>
 #include <string>

@@ -17,7 +17,10 @@ UniversalFieldGroupList::UniversalFieldGroupList(
 UniversalFieldGroupList& UniversalFieldGroupList::operator=(
     const UniversalFieldGroupList& other) {
   if (&other == this) return *this;
-  groups_ = other.groups_;
+  // Copied aside first: a copy that runs out of memory leaves this list as
+  // it was.
+  GroupRing copy(other.groups_);
+  groups_.swap(copy);
   cursor_ = groups_.begin();
   return *this;
 }

@@ -11,6 +11,8 @@
 // - put() accepts a UniversalFieldGroup or a UniversalMessage (or a class
 //   derived from either) and copies it; any other IFieldGroup throws.
 // - Counts (size()) are int.
+// - Out of memory, put() and the copies throw std::bad_alloc and leave the
+//   list as it was.
 
 #include <list>
 

@@ -5,14 +5,17 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace owned_text {
 
 /// Replaces the copy in `member` with a copy of `text`, or with null when
 /// `text` is null. Copies before freeing, so that a member's own text may be
-/// passed back.
+/// passed back. Throws std::bad_alloc when the copy cannot be made, leaving
+/// `member` as it was.
 inline void replace(char*& member, const char* text) {
   char* copy = text != nullptr ? strdup(text) : nullptr;
+  if (text != nullptr && copy == nullptr) throw std::bad_alloc();
   std::free(member);
   member = copy;
 }
