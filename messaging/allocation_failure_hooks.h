@@ -16,7 +16,8 @@ void failAt(long n);
 /// last failAt().
 bool disarm();
 
-/// Whether malloc, calloc and strdup fail on demand as well.
+/// Whether malloc, calloc and strdup fail on demand as well: not under
+/// AddressSanitizer, nor under a memory checker that replaces malloc.
 bool mallocFails();
 
 /// Blocks made by operator new and not yet deleted.

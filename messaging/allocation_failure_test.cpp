@@ -490,6 +490,7 @@ TEST(CUTCTimestampAllocationFailure, FormatGivesNullAndToStringEmpty) {
   EXPECT_TRUE(failingAllocation(
       1, [&] { text = timestamp.format(timestamp.toVariantTime()); }));
   EXPECT_EQ(text, nullptr);
+  if (text != reinterpret_cast<char*>(1)) std::free(text);
   char buffer[64] = "unchanged";
   EXPECT_TRUE(
       failingAllocation(1, [&] { timestamp.toString(buffer, sizeof buffer); }));
