@@ -14,7 +14,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "allocation_failure_hooks.h"
+#include "allocation_failure_test_hooks.h"
 #include "tolvex/tolvex.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "allocation_failure_hooks.h"
+#include "allocation_failure_test_hooks.h"
 
 #include <atomic>
 #include <cstdlib>
