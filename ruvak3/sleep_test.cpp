@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 using ruvak3::win_emul::Sleep;
@@ -14,7 +15,13 @@ TEST(SleepTest, SuspendsForAtLeastTheGivenTime) {
 }
 
 TEST(SleepTest, ZeroOnlyYields) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < 100; ++i) Sleep(0);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  // The fastest of several calls, so that a busy machine, which may hand the
+  // processor to others at each yield, does not make the check fail.
+  auto fastest = std::chrono::steady_clock::duration::max();
+  for (int i = 0; i < 20; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    Sleep(0);
+    fastest = std::min(fastest, std::chrono::steady_clock::now() - start);
+  }
+  EXPECT_LT(fastest, std::chrono::milliseconds(5));
 }
