@@ -12,7 +12,9 @@ HeapCounts counts;
 
 }  // namespace
 
-HeapCounts heapCounts() { return counts; }
+HeapCounts heapCounts() {
+  return counts;
+}
 
 void reportAllocations(benchmark::State& state, const HeapCounts& before) {
   const HeapCounts spent = heapCounts() - before;
@@ -23,11 +25,15 @@ void reportAllocations(benchmark::State& state, const HeapCounts& before) {
 
 #if defined(__SANITIZE_ADDRESS__)
 
-bool heapCountsAvailable() { return false; }
+bool heapCountsAvailable() {
+  return false;
+}
 
 #else
 
-bool heapCountsAvailable() { return true; }
+bool heapCountsAvailable() {
+  return true;
+}
 
 // glibc's own entry points, under the names it exports for this purpose. The
 // definitions below replace malloc for the whole process: libstdc++'s
@@ -56,7 +62,9 @@ void uncounted(void* block) {
 
 }  // namespace
 
-void* malloc(std::size_t size) { return counted(__libc_malloc(size)); }
+void* malloc(std::size_t size) {
+  return counted(__libc_malloc(size));
+}
 
 void* calloc(std::size_t count, std::size_t size) {
   return counted(__libc_calloc(count, size));

@@ -15,9 +15,15 @@ constexpr const char* kEntryDate = "20240131";
 constexpr const char* kEntryTime = "12:30:15";
 
 // Entry i of the repeating group.
-inline const char* entryType(int i) { return i % 2 == 0 ? "0" : "1"; }
-inline double entryPrice(int i) { return 1.0825 + 0.0001 * i; }
-inline int entrySize(int i) { return 100000 * (i % 7 + 1); }
+inline const char* entryType(int i) {
+  return i % 2 == 0 ? "0" : "1";
+}
+inline double entryPrice(int i) {
+  return 1.0825 + 0.0001 * i;
+}
+inline int entrySize(int i) {
+  return 100000 * (i % 7 + 1);
+}
 
 // Fields in one entry, and the entry counts every message workload runs at.
 constexpr int kFieldsPerEntry = 5;

@@ -32,7 +32,9 @@ class StatusPrinter : public ISessionStatusListener {
   }
 };
 
-const char* orNone(const char* text) { return text != nullptr ? text : "-"; }
+const char* orNone(const char* text) {
+  return text != nullptr ? text : "-";
+}
 
 // Fills `params` from a URL element with this URL text and secure attribute.
 void fillParams(ConParams& params, const char* urlText, const char* secure) {

@@ -132,20 +132,28 @@ LoopbackProvider::~LoopbackProvider() {
 const char* LoopbackProvider::getName() const {
   return ISessionStatus::CONNECT_HTTP;
 }
-const char* LoopbackProvider::getVersion() const { return "1.0"; }
-const char* LoopbackProvider::getVendor() const { return "libtolvex examples"; }
+const char* LoopbackProvider::getVersion() const {
+  return "1.0";
+}
+const char* LoopbackProvider::getVendor() const {
+  return "libtolvex examples";
+}
 const char* LoopbackProvider::getDescription() const {
   return "In-process loopback to a market-data server";
 }
 
-void LoopbackProvider::initialize() { initialized_ = true; }
+void LoopbackProvider::initialize() {
+  initialized_ = true;
+}
 
 void LoopbackProvider::shutdown() {
   closeAllSessions();
   initialized_ = false;
 }
 
-bool LoopbackProvider::isInitialized() const { return initialized_; }
+bool LoopbackProvider::isInitialized() const {
+  return initialized_;
+}
 
 bool LoopbackProvider::supportsConnection(const ConParams* params) const {
   return params != nullptr && params->transportProvider != nullptr &&
@@ -188,12 +196,22 @@ void LoopbackProvider::closeAllSessions() {
   }
 }
 
-IMessageFactory* LoopbackProvider::getMessageFactory() { return &factory_; }
+IMessageFactory* LoopbackProvider::getMessageFactory() {
+  return &factory_;
+}
 
-bool LoopbackProvider::supportsHttp() const { return true; }
-bool LoopbackProvider::supportsTcp() const { return true; }
-bool LoopbackProvider::supportsSecure() const { return true; }
-bool LoopbackProvider::supportsProxy() const { return false; }
+bool LoopbackProvider::supportsHttp() const {
+  return true;
+}
+bool LoopbackProvider::supportsTcp() const {
+  return true;
+}
+bool LoopbackProvider::supportsSecure() const {
+  return true;
+}
+bool LoopbackProvider::supportsProxy() const {
+  return false;
+}
 
 int LoopbackProvider::getDefaultPort(bool secure) const {
   return secure ? 443 : 80;
@@ -249,9 +267,13 @@ const char* LoopbackSession::getSessionId() const {
   return sessionId_.empty() ? nullptr : sessionId_.c_str();
 }
 
-const ConParams* LoopbackSession::getConParams() const { return &params_; }
+const ConParams* LoopbackSession::getConParams() const {
+  return &params_;
+}
 
-ITransportProvider* LoopbackSession::getProvider() const { return provider_; }
+ITransportProvider* LoopbackSession::getProvider() const {
+  return provider_;
+}
 
 void LoopbackSession::connect() {
   if (connected_) return;
@@ -279,7 +301,9 @@ void LoopbackSession::disconnect() {
           ISessionStatus::MSGCODE_SESSNCLOSED);
 }
 
-bool LoopbackSession::isConnected() const { return connected_; }
+bool LoopbackSession::isConnected() const {
+  return connected_;
+}
 
 void LoopbackSession::login(const char* user, const char* password) {
   if (!connected_) throw new SessionInactiveException("Not connected");
@@ -309,7 +333,9 @@ void LoopbackSession::logout() {
   publish(ISessionStatus::STATUSCODE_READY, ISessionStatus::MSGCODE_NONE);
 }
 
-bool LoopbackSession::isLoggedIn() const { return loggedIn_; }
+bool LoopbackSession::isLoggedIn() const {
+  return loggedIn_;
+}
 
 ISessionStatus* LoopbackSession::getStatus() const {
   return new GenericSessionStatus(status_);
@@ -368,7 +394,9 @@ int LoopbackSession::getPendingCount() const {
   return static_cast<int>(pending_.size());
 }
 
-long LoopbackSession::getQueueSize() const { return 0; }
+long LoopbackSession::getQueueSize() const {
+  return 0;
+}
 
 void LoopbackSession::addMessageListener(IMessageListener* listener) {
   addOnce(messageListeners_, listener);
@@ -415,13 +443,17 @@ void LoopbackSession::setTimeout(int timeoutMillis) {
   timeoutMillis_ = timeoutMillis < 1 ? kDefaultTimeoutMillis : timeoutMillis;
 }
 
-int LoopbackSession::getTimeout() const { return timeoutMillis_; }
+int LoopbackSession::getTimeout() const {
+  return timeoutMillis_;
+}
 
 void LoopbackSession::setHeartbeatInterval(int seconds) {
   if (seconds >= 0) heartbeatSeconds_ = seconds;
 }
 
-int LoopbackSession::getHeartbeatInterval() const { return heartbeatSeconds_; }
+int LoopbackSession::getHeartbeatInterval() const {
+  return heartbeatSeconds_;
+}
 
 bool LoopbackSession::ping() {
   UniversalMessage test(getSessionId(), IFixDefs::MSGTYPE_TESTREQUEST);

@@ -8,7 +8,9 @@
 
 namespace {
 
-const char* orNone(const char* text) { return text != nullptr ? text : "-"; }
+const char* orNone(const char* text) {
+  return text != nullptr ? text : "-";
+}
 
 // A URL element with these attributes; the caller adds it to a parent.
 UrlElement* makeUrl(const char* name, const char* urlText, const char* secure,

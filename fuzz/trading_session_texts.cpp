@@ -32,7 +32,9 @@ bool same(const char* actual, const Text& expected) {
   return actual != nullptr && expected->compare(actual) == 0;
 }
 
-const char* orNull(const Text& text) { return text ? text->c_str() : nullptr; }
+const char* orNull(const Text& text) {
+  return text ? text->c_str() : nullptr;
+}
 
 // The reference descriptor: raw members, string properties in name order and
 // the names that hold entries of other types.

@@ -91,7 +91,9 @@ bool mallocFails() {
   return fails;
 }
 
-long liveBlocks() { return g_live; }
+long liveBlocks() {
+  return g_live;
+}
 
 }  // namespace allocation_failure
 
@@ -100,7 +102,9 @@ void* operator new(std::size_t size) {
   if (block == nullptr) throw std::bad_alloc();
   return block;
 }
-void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   return allocate(size);
 }
@@ -124,17 +128,27 @@ void* operator new[](std::size_t size, std::align_val_t alignment,
   return allocateAligned(size, alignment);
 }
 
-void operator delete(void* block) noexcept { release(block); }
-void operator delete[](void* block) noexcept { release(block); }
-void operator delete(void* block, std::size_t) noexcept { release(block); }
-void operator delete[](void* block, std::size_t) noexcept { release(block); }
+void operator delete(void* block) noexcept {
+  release(block);
+}
+void operator delete[](void* block) noexcept {
+  release(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  release(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  release(block);
+}
 void operator delete(void* block, const std::nothrow_t&) noexcept {
   release(block);
 }
 void operator delete[](void* block, const std::nothrow_t&) noexcept {
   release(block);
 }
-void operator delete(void* block, std::align_val_t) noexcept { release(block); }
+void operator delete(void* block, std::align_val_t) noexcept {
+  release(block);
+}
 void operator delete[](void* block, std::align_val_t) noexcept {
   release(block);
 }

@@ -2,7 +2,6 @@
 
 // The umbrella header: every public declaration of libtolvex.
 
-#include "tolvex/version.h"
 #include "tolvex/errors/authentication_exception.h"
 #include "tolvex/errors/communication_exception.h"
 #include "tolvex/errors/generic_exception.h"
@@ -13,6 +12,7 @@
 #include "tolvex/foundation/utc_date.h"
 #include "tolvex/foundation/utc_time_only.h"
 #include "tolvex/foundation/utc_timestamp.h"
+#include "tolvex/version.h"
 
 // Foundation: name table, pointer vector and factory
 #include "tolvex/foundation/i_hash_table.h"

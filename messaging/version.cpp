@@ -1,3 +1,5 @@
 #include "tolvex/version.h"
 
-const char* tolvexVersion() { return TOLVEX_VERSION_STRING; }
+const char* tolvexVersion() {
+  return TOLVEX_VERSION_STRING;
+}

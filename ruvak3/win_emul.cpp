@@ -84,7 +84,8 @@ int _strlwr_s(char* str, std::size_t size) {
     return EINVAL;
   }
   for (std::size_t i = 0; i < length; ++i) {
-    if (str[i] >= 'A' && str[i] <= 'Z') str[i] = static_cast<char>(str[i] + ('a' - 'A'));
+    if (str[i] >= 'A' && str[i] <= 'Z')
+      str[i] = static_cast<char>(str[i] + ('a' - 'A'));
   }
   return 0;
 }

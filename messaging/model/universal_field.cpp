@@ -196,7 +196,9 @@ UniversalField& UniversalField::operator=(const UniversalField& other) {
   return *this;
 }
 
-UniversalField::~UniversalField() { free(); }
+UniversalField::~UniversalField() {
+  free();
+}
 
 void UniversalField::copy(const UniversalField& other) {
   if (&other == this) return;
@@ -272,15 +274,21 @@ void UniversalField::replaceKind(int type) {
   type_ = type;
 }
 
-int UniversalField::getDataType() const { return type_; }
+int UniversalField::getDataType() const {
+  return type_;
+}
 
 void UniversalField::setName(const char* name) {
   if (name != nullptr) name_ = name;
 }
 
-const char* UniversalField::getName() const { return name_.c_str(); }
+const char* UniversalField::getName() const {
+  return name_.c_str();
+}
 
-bool UniversalField::isNullValue() const { return type_ == DT_NULL; }
+bool UniversalField::isNullValue() const {
+  return type_ == DT_NULL;
+}
 
 // A text that fits the text buffer lives there: the buffer only serves
 // number kinds otherwise, so it stays as it is until the value is replaced,

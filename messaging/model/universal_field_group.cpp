@@ -39,7 +39,9 @@ bool UniversalFieldGroup::NameOrder::operator()(const char* a,
   return nameLess(a, b.c_str());
 }
 
-UniversalFieldGroup::UniversalFieldGroup() { cursor_ = fields_.end(); }
+UniversalFieldGroup::UniversalFieldGroup() {
+  cursor_ = fields_.end();
+}
 
 UniversalFieldGroup::UniversalFieldGroup(const UniversalFieldGroup& other)
     : fields_(other.fields_) {

@@ -6,7 +6,9 @@
 // The end position of the ring is groups_.end(): a step from it lands on the
 // first group, a step onto it ends a walk.
 
-UniversalFieldGroupList::UniversalFieldGroupList() { cursor_ = groups_.end(); }
+UniversalFieldGroupList::UniversalFieldGroupList() {
+  cursor_ = groups_.end();
+}
 
 UniversalFieldGroupList::UniversalFieldGroupList(
     const UniversalFieldGroupList& other)

@@ -22,7 +22,9 @@ UniversalMessage& UniversalMessage::operator=(const UniversalMessage& other) {
 
 UniversalMessage::~UniversalMessage() = default;
 
-const UniversalFieldGroup& UniversalMessage::getGroup() const { return group_; }
+const UniversalFieldGroup& UniversalMessage::getGroup() const {
+  return group_;
+}
 
 std::string UniversalMessage::toString() const {
   std::string dump("<message>\n");
@@ -81,17 +83,25 @@ const void* UniversalMessage::getValueBinary(const char* name,
   return group_.getValueBinary(name, length);
 }
 
-void UniversalMessage::putField(const IField* field) { group_.putField(field); }
+void UniversalMessage::putField(const IField* field) {
+  group_.putField(field);
+}
 
 IField* UniversalMessage::getField(const char* name) const {
   return group_.getField(name);
 }
 
-IField* UniversalMessage::getFirst() const { return group_.getFirst(); }
+IField* UniversalMessage::getFirst() const {
+  return group_.getFirst();
+}
 
-IField* UniversalMessage::getNext() const { return group_.getNext(); }
+IField* UniversalMessage::getNext() const {
+  return group_.getNext();
+}
 
-int UniversalMessage::size() const { return group_.size(); }
+int UniversalMessage::size() const {
+  return group_.size();
+}
 
 const char* UniversalMessage::getSessionId() const {
   return group_.getValueString(IMessage::TAG_SID);

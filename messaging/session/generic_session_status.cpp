@@ -75,17 +75,25 @@ const char* GenericSessionStatus::getSecureProtocolString() const {
   return secureProtocolString;
 }
 
-int GenericSessionStatus::getStatusCode() const { return statusCode; }
+int GenericSessionStatus::getStatusCode() const {
+  return statusCode;
+}
 
-const char* GenericSessionStatus::getStatusName() const { return statusName; }
+const char* GenericSessionStatus::getStatusName() const {
+  return statusName;
+}
 
 const char* GenericSessionStatus::getStatusMessage() const {
   return statusMessage;
 }
 
-int GenericSessionStatus::getStatusMessageID() const { return statusMessageID; }
+int GenericSessionStatus::getStatusMessageID() const {
+  return statusMessageID;
+}
 
-long GenericSessionStatus::getQueueSize() const { return queueSize; }
+long GenericSessionStatus::getQueueSize() const {
+  return queueSize;
+}
 
 GenericException* GenericSessionStatus::getErrorException() const {
   return statusCode == STATUSCODE_CRITICAL_ERROR ? errorException : nullptr;
@@ -111,13 +119,17 @@ void GenericSessionStatus::setStatusMessage(const char* text) {
   owned_text::replace(statusMessage, text);
 }
 
-void GenericSessionStatus::setStatusCode(int code) { statusCode = code; }
+void GenericSessionStatus::setStatusCode(int code) {
+  statusCode = code;
+}
 
 void GenericSessionStatus::setStatusMessageID(int code) {
   statusMessageID = code;
 }
 
-void GenericSessionStatus::setQueueSize(long size) { queueSize = size; }
+void GenericSessionStatus::setQueueSize(long size) {
+  queueSize = size;
+}
 
 void GenericSessionStatus::setErrorException(GenericException* e) {
   // Clones before deleting, so that the held copy may be passed back.

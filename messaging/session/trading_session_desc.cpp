@@ -57,7 +57,9 @@ TradingSessionDesc& TradingSessionDesc::operator=(
   return *this;
 }
 
-TradingSessionDesc::~TradingSessionDesc() { releaseContents(); }
+TradingSessionDesc::~TradingSessionDesc() {
+  releaseContents();
+}
 
 void TradingSessionDesc::init(const char* subID, const char* id,
                               const char* name, const char* desc) {
@@ -92,7 +94,9 @@ const char* TradingSessionDesc::getID() const {
   return id != nullptr ? id : kDefaultID;
 }
 
-const char* TradingSessionDesc::getSubID() const { return subID; }
+const char* TradingSessionDesc::getSubID() const {
+  return subID;
+}
 
 const char* TradingSessionDesc::getName() const {
   return name != nullptr ? name : subID;
@@ -127,7 +131,9 @@ void TradingSessionDesc::setProperty(const char* name, const char* value) {
   if (name != nullptr && value != nullptr) properties->put(name, value);
 }
 
-StdHashTable* TradingSessionDesc::getProperties() const { return properties; }
+StdHashTable* TradingSessionDesc::getProperties() const {
+  return properties;
+}
 
 bool TradingSessionDesc::pinRequired() const {
   const char* value = getProperty(PIN_REQUIRED);
@@ -135,9 +141,13 @@ bool TradingSessionDesc::pinRequired() const {
          value[1] == '\0';
 }
 
-void TradingSessionDesc::setErrorCode(int code) { errorCode = code; }
+void TradingSessionDesc::setErrorCode(int code) {
+  errorCode = code;
+}
 
-int TradingSessionDesc::getErrorCode() const { return errorCode; }
+int TradingSessionDesc::getErrorCode() const {
+  return errorCode;
+}
 
 void TradingSessionDesc::setErrorMessage(const char* text) {
   if (text != nullptr) {
