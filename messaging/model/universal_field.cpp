@@ -192,7 +192,7 @@ UniversalField::UniversalField(const UniversalField& other) : UniversalField() {
 }
 
 UniversalField& UniversalField::operator=(const UniversalField& other) {
-  copy(other);
+  if (&other != this) copy(other);
   return *this;
 }
 
