@@ -14,14 +14,9 @@
 #include "tolvex/foundation/md2.h"
 #include "tolvex/foundation/md5.h"
 
-namespace {
+#include "oracle.h"
 
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 std::string hex(const unsigned char* bytes, size_t count) {
   static const char kDigits[] = "0123456789abcdef";

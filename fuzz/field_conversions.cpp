@@ -14,18 +14,9 @@
 
 #include "tolvex/model/universal_field.h"
 
+#include "oracle.h"
+
 namespace {
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
-
-bool sameDouble(double a, double b) {
-  return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 void checkText(const std::string& text) {
   UniversalField field("58", text.c_str());

@@ -17,18 +17,9 @@
 #include "tolvex/errors/generic_exception.h"
 #include "tolvex/foundation/std_hash_table.h"
 
+#include "oracle.h"
+
 namespace {
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
-
-bool sameDouble(double a, double b) {
-  return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 struct RefItem {
   DataType type = DATATYPE_NONE;

@@ -16,21 +16,9 @@
 
 #include "tolvex/session/trading_session_desc.h"
 
+#include "oracle.h"
+
 namespace {
-
-using Text = std::optional<std::string>;
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
-
-bool same(const char* actual, const Text& expected) {
-  if (!expected) return actual == nullptr;
-  return actual != nullptr && expected->compare(actual) == 0;
-}
 
 const char* orNull(const Text& text) {
   return text ? text->c_str() : nullptr;

@@ -19,22 +19,11 @@
 #include "tolvex/foundation/url_element.h"
 #include "tolvex/session/con_params.h"
 
+#include "oracle.h"
+
 namespace {
 
-using Text = std::optional<std::string>;
 using Pairs = std::map<std::string, std::string>;
-
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
-
-bool same(const char* actual, const Text& expected) {
-  if (!expected) return actual == nullptr;
-  return actual != nullptr && expected->compare(actual) == 0;
-}
 
 std::string lower(std::string text) {
   for (char& c : text) {

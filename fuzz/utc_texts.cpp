@@ -14,14 +14,9 @@
 #include "tolvex/foundation/utc_time_only.h"
 #include "tolvex/foundation/utc_timestamp.h"
 
-namespace {
+#include "oracle.h"
 
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 // Copies the object's text into exact-size heap buffers of every size up to
 // one past the whole text, so that ASan sees any byte written past the end.

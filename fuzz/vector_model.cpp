@@ -14,14 +14,9 @@
 
 #include "tolvex/foundation/std_vector.h"
 
-namespace {
+#include "oracle.h"
 
-void check(bool ok, const char* what) {
-  if (!ok) {
-    std::fprintf(stderr, "mismatch: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 struct RefVector {
   std::vector<void*> elements;
