@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstring>
 #include <iterator>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -316,20 +314,6 @@ std::vector<TextRow> AllTextRows() {
                 kTextEnumerations);
 }
 
-// The names in `rows` that share their value with an earlier row, as
-// "FIRST=SECOND" pairs.
-std::vector<std::string> SharedValues(const std::vector<TextRow>& rows) {
-  std::map<std::string, const char*> first_with_value;
-  std::vector<std::string> shared;
-  for (const TextRow& row : rows) {
-    auto inserted = first_with_value.emplace(*row.constant, row.name);
-    if (!inserted.second) {
-      shared.push_back(std::string(inserted.first->second) + "=" + row.name);
-    }
-  }
-  return shared;
-}
-
 TEST(IFixDefsTest, EveryTextConstantHoldsItsValue) {
   for (const TextRow& row : AllTextRows()) {
     ASSERT_NE(nullptr, *row.constant) << row.name;
@@ -362,47 +346,6 @@ TEST(IFixDefsTest, NamesSharingAValueAreDistinctObjects) {
     EXPECT_NE(pair.first, pair.second);
     EXPECT_STREQ(*pair.first, *pair.second);
   }
-}
-
-TEST(IFixDefsTest, OnlyTheDocumentedTagsShareAValue) {
-  const std::vector<std::string> expected = {
-      "FLDTAG_QELBSTART=FLDTAG_QELBSYMID",
-      "FLDTAG_QELBTIMINGINTERVALEX=FLDTAG_SETTLTYPE"};
-  EXPECT_EQ(expected,
-            SharedValues(Concat(kStandardTags, kPlatformTags, kTextTags)));
-}
-
-// Callers tell message types apart by comparing whole texts, so no two may be
-// equal.
-TEST(IFixDefsTest, MessageTypesAreAllDifferent) {
-  EXPECT_EQ(std::vector<std::string>(), SharedValues(Concat(kMessageTypes)));
-}
-
-TEST(IFixDefsTest, NumericTagsAreDecimalNumbers) {
-  for (const TextRow& row : Concat(kStandardTags, kPlatformTags)) {
-    const char* text = *row.constant;
-    EXPECT_NE('0', text[0]) << row.name;
-    EXPECT_EQ(std::strlen(text), std::strspn(text, "0123456789")) << row.name;
-  }
-}
-
-TEST(IFixDefsTest, TradingDataIsEveryChannelButMarketData) {
-  const int channel_bits[] = {IFixDefs::CHANNEL_EXECUTION_REPORT,
-                              IFixDefs::CHANNEL_POSITION_REPORT,
-                              IFixDefs::CHANNEL_COLLATERAL_REPORT,
-                              IFixDefs::CHANNEL_EMAIL,
-                              IFixDefs::CHANNEL_NEWS,
-                              IFixDefs::CHANNEL_TRADING_SESSION_STATUS,
-                              IFixDefs::CHANNEL_SECURITY_STATUS,
-                              IFixDefs::CHANNEL_RFQ,
-                              IFixDefs::CHANNEL_OTHER};
-  int all = 0;
-  for (int bit : channel_bits) {
-    EXPECT_EQ(0, all & bit) << bit << " overlaps another channel";
-    all |= bit;
-  }
-  EXPECT_EQ(all, IFixDefs::CHANNEL_TRADING_DATA);
-  EXPECT_EQ(0, IFixDefs::CHANNEL_TRADING_DATA & IFixDefs::CHANNEL_MARKET_DATA);
 }
 
 }  // namespace

@@ -310,14 +310,4 @@ TEST(ConParams, SetUrlRefusesTextsWithoutBoundary) {
   }
 }
 
-TEST(ConParams, SetUrlSurvivesLongTexts) {
-  const std::string host(100000, 'h');
-  const std::string url = "HTTP:http://" + host + "/" + host;
-  ConParams params;
-  params.setUrl(urlElement(url.c_str()).get());
-  EXPECT_EQ(host, params.host);
-  EXPECT_EQ(host, params.app);
-  EXPECT_EQ(80, params.port);
-}
-
 }  // namespace

@@ -100,9 +100,7 @@ TEST(GenericSessionStatusTest, StatusCodesHaveTheirValuesAndNames) {
     EXPECT_EQ(row.value, *row.constant);
     EXPECT_STREQ(row.text, GenericSessionStatus::getStatusName(row.value));
   }
-}
-
-TEST(GenericSessionStatusTest, CodesOutsideTheNameTableAreUnknown) {
+  // Codes outside the name table.
   const int codes[] = {-3, 17, 1000, -1000, INT_MIN, INT_MAX};
   for (int code : codes) {
     EXPECT_STREQ("Unknown", GenericSessionStatus::getStatusName(code)) << code;
