@@ -17,6 +17,8 @@
 // lower-cased before it is stored or looked up, while the AttrW keeps the
 // name as written.
 
+#include <cstddef>
+
 #include "tolvex/export.h"
 #include "tolvex/foundation/i_hash_table.h"
 #include "tolvex/foundation/i_vector.h"
@@ -46,6 +48,8 @@ class TOLVEX_API ConfigElement {
   void init(char* type);
   /// As init(char*).
   void init(const char* type);
+  /// As init(char*) with a null type; spares callers a cast.
+  void init(std::nullptr_t) { init(static_cast<const char*>(nullptr)); }
 
   /// The type text, or null before init(). Owned by the element.
   const char* getType();
@@ -78,6 +82,10 @@ class TOLVEX_API ConfigElement {
   IVector* getElements(char* type);
   /// As getElements(char*).
   IVector* getElements(const char* type);
+  /// An empty new vector, as getElements(char*) with a null type.
+  IVector* getElements(std::nullptr_t) {
+    return getElements(static_cast<const char*>(nullptr));
+  }
   /// A new vector of the children whose type equals `type` and whose
   /// attribute `attrName` is present and equals `attrValue`, all ignoring
   /// case, in order. Empty when any argument is null or `type` or `attrName`

@@ -57,7 +57,7 @@ TEST(ConfigElement, SameNameInAnotherCaseReplacesTheAttribute) {
 
 TEST(ConfigElement, BadAttributeArgumentsStoreNothingOrEmpty) {
   ConfigElement root;
-  root.init(static_cast<char*>(nullptr));
+  root.init(nullptr);
   EXPECT_STREQ("", root.getType());
   EXPECT_FALSE(root.addAttribute(nullptr, "v"));
   EXPECT_FALSE(root.addAttribute("", "v"));
@@ -86,7 +86,7 @@ TEST(ConfigElement, TypeFilterKeepsInsertionOrderAndOwnership) {
   EXPECT_STREQ("client", client->getType());
 
   EXPECT_TRUE(drain(root.getElements("")).empty());
-  EXPECT_TRUE(drain(root.getElements(static_cast<char*>(nullptr))).empty());
+  EXPECT_TRUE(drain(root.getElements(nullptr)).empty());
   EXPECT_TRUE(drain(root.getElements("nothing")).empty());
 }
 

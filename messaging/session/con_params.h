@@ -23,6 +23,8 @@
 //                            lose their slashes
 // An explicit port ends the host, so the path after it is not taken.
 
+#include <cstddef>
+
 #include "tolvex/export.h"
 #include "tolvex/foundation/std_hash_table.h"
 #include "tolvex/session/optional_parameters_const.h"
@@ -93,10 +95,16 @@ class TOLVEX_API ConParams {
   void setAgent(char* value);
   /// The same for a const text.
   void setAgent(const char* value);
+  /// Clears the member; spares callers a cast of a bare null.
+  void setAgent(std::nullptr_t) { setAgent(static_cast<const char*>(nullptr)); }
   /// Never writes through `value`.
   void setAppInfo(char* value);
   /// The same for a const text.
   void setAppInfo(const char* value);
+  /// Clears the member; spares callers a cast of a bare null.
+  void setAppInfo(std::nullptr_t) {
+    setAppInfo(static_cast<const char*>(nullptr));
+  }
   /// As the setters above.
   ///@{
   void setMsgFlags(long value);
@@ -108,6 +116,10 @@ class TOLVEX_API ConParams {
   void setClientAddress(char* value);
   /// The same for a const text.
   void setClientAddress(const char* value);
+  /// Clears the member; spares callers a cast of a bare null.
+  void setClientAddress(std::nullptr_t) {
+    setClientAddress(static_cast<const char*>(nullptr));
+  }
 
   /// True when `host` is null; no other member counts.
   bool isEmpty();

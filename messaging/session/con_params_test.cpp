@@ -88,7 +88,7 @@ TEST(ConParams, SettersCopyAndNullClears) {
   // A member set from itself survives the release of its old copy.
   params.setName(params.name);
   EXPECT_STREQ("n", params.name);
-  params.setAgent(static_cast<char*>(nullptr));
+  params.setAgent(nullptr);
   EXPECT_EQ(nullptr, params.agent);
 }
 
