@@ -187,8 +187,39 @@ UniversalField::UniversalField(const char* name, const IFieldGroupList* list)
   setValue(list);
 }
 
-UniversalField::UniversalField(const UniversalField& other) : UniversalField() {
-  copy(other);
+// Member by member: the setters would first release a value this field does
+// not have yet. A text in other's buffer fits this one's; the buffer is
+// copied whole, its bytes past the text being scratch.
+UniversalField::UniversalField(const UniversalField& other)
+    : IField(other),
+      name_(other.name_),
+      type_(other.type_),
+      text_(nullptr),
+      int_(other.int_),
+      long_(other.long_),
+      double_(other.double_),
+      list_(nullptr),
+      binary_length_(0),
+      binary_(nullptr) {
+  switch (type_) {
+    case DT_STRING:
+      if (other.text_ == other.text_buffer_) {
+        std::memcpy(text_buffer_, other.text_buffer_, kTextBufferSize);
+        text_ = text_buffer_;
+      } else {
+        const std::size_t size = std::strlen(other.text_) + 1;
+        text_ = new char[size];
+        std::memcpy(text_, other.text_, size);
+      }
+      break;
+    case DT_LIST:
+      list_ = new UniversalFieldGroupList(*other.list_);
+      break;
+    case DT_BINARY:
+      type_ = DT_NULL;  // until the block is made
+      setValueBinary(other.binary_, other.binary_length_);
+      break;
+  }
 }
 
 UniversalField& UniversalField::operator=(const UniversalField& other) {

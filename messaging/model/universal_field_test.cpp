@@ -322,6 +322,64 @@ TEST(UniversalField, CopiedListIsIndependent) {
   EXPECT_EQ(0, list.size());
 }
 
+// The copy constructor copies members directly; copy() goes through the
+// setters. Both must give the same field for values of every kind, texts on
+// both sides of the inline buffer's limit included.
+TEST(UniversalField, CopyConstructorAgreesWithCopy) {
+  std::vector<UniversalField> sources;
+  sources.emplace_back("none");
+  for (std::size_t length : {0, 1, 62, 63, 64, 200}) {
+    sources.emplace_back("text", std::string(length, 'q').c_str());
+  }
+  sources.emplace_back("int", -7);
+  sources.emplace_back("long", 1LL << 40);
+  sources.emplace_back("short double", 1.0825);
+  sources.emplace_back("long double", -1e200);
+  sources.emplace_back("binary");
+  const unsigned char bytes[3] = {9, 0, 8};
+  sources.back().setValueBinary(bytes, 3);
+  sources.emplace_back("empty binary");
+  sources.back().setValueBinary(bytes, 0);
+  UniversalFieldGroupList list;
+  UniversalFieldGroup entry = model_test::textGroup({{"a", "b"}});
+  list.put(&entry);
+  sources.emplace_back("list", &list);
+  // A text that replaced a number and a double rendered before the copy.
+  sources.emplace_back("was int", 5);
+  sources.back().setValue("now text");
+  sources.emplace_back("rendered", 3e100);
+  sources.back().getValueString();
+
+  for (const UniversalField& source : sources) {
+    const UniversalField constructed(source);
+    UniversalField assigned;
+    assigned.copy(source);
+    SCOPED_TRACE(source.getName());
+    EXPECT_STREQ(assigned.getName(), constructed.getName());
+    ASSERT_EQ(assigned.getDataType(), constructed.getDataType());
+    EXPECT_EQ(assigned.toString(), constructed.toString());
+    EXPECT_EQ(assigned.getValueLong(), constructed.getValueLong());
+    int assignedLength = -1;
+    int constructedLength = -1;
+    const void* assignedData = assigned.getValueBinary(assignedLength);
+    const void* constructedData = constructed.getValueBinary(constructedLength);
+    ASSERT_EQ(assignedLength, constructedLength);
+    EXPECT_EQ(assignedData == nullptr, constructedData == nullptr);
+    if (constructedData != nullptr) {
+      EXPECT_NE(source.getValueBinary(assignedLength), constructedData);
+      EXPECT_EQ(0, std::memcmp(assignedData, constructedData,
+                               static_cast<std::size_t>(constructedLength)));
+    }
+    if (source.getDataType() == IField::DT_STRING) {
+      EXPECT_NE(source.getValueString(), constructed.getValueString());
+    }
+    if (source.getDataType() == IField::DT_LIST) {
+      EXPECT_NE(source.getValueList(), constructed.getValueList());
+      EXPECT_EQ(1, constructed.getValueList()->size());
+    }
+  }
+}
+
 struct LineRow {
   const char* rule;
   UniversalField field;
