@@ -110,14 +110,31 @@ char* formatShortFraction(double value, char point, char* dest,
   if (bits >> 63) *p++ = '-';
   p = std::copy(static_cast<const char*>(digits), digitsEnd, p);
   *p++ = point;
+  // The decimals leave `width` at a time, the next multiple of 10^width
+  // shifted out of the fraction; the widest step whose product stays below
+  // 2^64 shortens the chain of dependent multiplications. Every width divides
+  // the 60 decimals.
   const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
-  for (int i = 0; i < kDecimals; ++i) {
-    fraction *= 10;  // below 2^64: the fraction has at most 60 bits
-    *p++ = static_cast<char>('0' + (fraction >> shift));
-    fraction &= mask;
+  int width = 1;
+  std::uint64_t scale = 10;
+  while (width < 4 && scale * 10 <= (~std::uint64_t{0} >> shift)) {
+    scale *= 10;
+    ++width;
   }
-  *p = '\0';
-  return p;
+  char* const end = p + kDecimals;
+  while (p != end && fraction != 0) {
+    fraction *= scale;
+    unsigned group = static_cast<unsigned>(fraction >> shift);
+    fraction &= mask;
+    for (int i = width - 1; i >= 0; --i) {
+      p[i] = static_cast<char>('0' + group % 10);
+      group /= 10;
+    }
+    p += width;
+  }
+  std::memset(p, '0', end - p);  // a fraction that ran out of bits
+  *end = '\0';
+  return end;
 }
 
 bool formatDouble(double value, char* dest, std::size_t size) {
