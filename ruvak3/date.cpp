@@ -1,5 +1,6 @@
 #include "ruvak3/date.h"
 
+#include <cstdint>
 #include <ctime>
 
 namespace ruvak3 {
@@ -7,7 +8,7 @@ namespace date {
 
 namespace {
 
-constexpr long kMsPerDay = 86400000L;
+constexpr std::uint32_t kMsPerDay = 86400000;
 // Day numbers count from 1970-01-01; OLE dates count from 1899-12-30.
 constexpr int kOleEpochDay = -25569;
 constexpr int kFirstYear = 100;
@@ -29,45 +30,50 @@ int daysInMonth(int year, int month) {
 }
 
 // Day number of a Gregorian date, counted in whole 400-year eras from
-// 0000-03-01 so that the leap day ends each era's year. Valid for years >= 1.
-int daysFromCivil(int year, int month, int day) {
-  const int y = year - (month <= 2 ? 1 : 0);
-  const int era = y / 400;
-  const int yearOfEra = y - era * 400;
-  const int dayOfYear =
+// 0000-03-01 so that the leap day ends each era's year. Valid for years >= 1,
+// for which every quantity is positive and the divisions can be unsigned.
+int daysFromCivil(unsigned year, unsigned month, unsigned day) {
+  const unsigned y = year - (month <= 2 ? 1 : 0);
+  const unsigned era = y / 400;
+  const unsigned yearOfEra = y % 400;
+  const unsigned dayOfYear =
       (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const int dayOfEra =
+  const unsigned dayOfEra =
       yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
+  return static_cast<int>(era * 146097 + dayOfEra) - 719468;
 }
 
 // The inverse of daysFromCivil for day numbers of years >= 1; also sets the
-// day of week (1970-01-01 was a Thursday).
+// day of week (1970-01-01 was a Thursday). Neri and Schneider's Euclidean
+// affine form: the day is moved into an unsigned range and split with
+// multiplications instead of signed divisions.
 void civilFromDays(int days, _SYSTEMTIME* out) {
-  const int shifted = days + 719468;
-  const int era = shifted / 146097;
-  const int dayOfEra = shifted - era * 146097;
-  const int yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int dayOfYear =
-      dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int monthFromMarch = (5 * dayOfYear + 2) / 153;
-  const int month =
-      monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
-  const int year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  int weekday = (days + 4) % 7;
-  if (weekday < 0) weekday += 7;
-  out->wYear = static_cast<unsigned short>(year);
-  out->wMonth = static_cast<unsigned short>(month);
-  out->wDayOfWeek = static_cast<unsigned short>(weekday);
-  out->wDay = static_cast<unsigned short>(dayOfYear -
-                                          (153 * monthFromMarch + 2) / 5 + 1);
+  // Day 0 of the shifted count is 0000-03-01, so that a leap day ends every
+  // counted year.
+  const std::uint32_t shifted = static_cast<std::uint32_t>(days + 719468);
+  const std::uint32_t n1 = 4 * shifted + 3;
+  const std::uint32_t century = n1 / 146097;
+  const std::uint32_t n2 = n1 % 146097 | 3;
+  const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+  const std::uint32_t yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+  const std::uint32_t dayOfYear = static_cast<std::uint32_t>(p2) / 2939745 / 4;
+  const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+  const std::uint32_t monthFromMarch = n3 >> 16;
+  const std::uint32_t inNextYear = dayOfYear >= 306 ? 1 : 0;
+  out->wYear =
+      static_cast<unsigned short>(100 * century + yearOfCentury + inNextYear);
+  out->wMonth = static_cast<unsigned short>(
+      inNextYear != 0 ? monthFromMarch - 12 : monthFromMarch);
+  out->wDayOfWeek = static_cast<unsigned short>((shifted + 3) % 7);
+  out->wDay = static_cast<unsigned short>((n3 & 0xffff) / 2141 + 1);
 }
 
-void setTimeOfDay(long msOfDay, _SYSTEMTIME* out) {
-  out->wHour = static_cast<unsigned short>(msOfDay / 3600000);
-  out->wMinute = static_cast<unsigned short>(msOfDay / 60000 % 60);
-  out->wSecond = static_cast<unsigned short>(msOfDay / 1000 % 60);
+void setTimeOfDay(std::uint32_t msOfDay, _SYSTEMTIME* out) {
+  const std::uint32_t seconds = msOfDay / 1000;
+  const std::uint32_t minutes = seconds / 60;
+  out->wHour = static_cast<unsigned short>(minutes / 60);
+  out->wMinute = static_cast<unsigned short>(minutes % 60);
+  out->wSecond = static_cast<unsigned short>(seconds % 60);
   out->wMilliseconds = static_cast<unsigned short>(msOfDay % 1000);
 }
 
@@ -92,8 +98,9 @@ void GetSystemWindowsTime(_SYSTEMTIME* out) {
     --days;
   }
   civilFromDays(static_cast<int>(days), out);
-  setTimeOfDay(static_cast<long>(secondOfDay * 1000 + now.tv_nsec / 1000000),
-               out);
+  setTimeOfDay(
+      static_cast<std::uint32_t>(secondOfDay * 1000 + now.tv_nsec / 1000000),
+      out);
 }
 
 int OleTimeToWindowsTime(double oleDate, _SYSTEMTIME* out) {
@@ -107,7 +114,7 @@ int OleTimeToWindowsTime(double oleDate, _SYSTEMTIME* out) {
   int day = static_cast<int>(oleDate);
   const double fraction = oleDate - day;
   const double msExact = (fraction < 0 ? -fraction : fraction) * kMsPerDay;
-  long msOfDay = static_cast<long>(msExact);
+  std::uint32_t msOfDay = static_cast<std::uint32_t>(msExact);
   if (msExact - msOfDay >= 0.5) ++msOfDay;
   if (msOfDay == kMsPerDay) {
     // Rounded up to the next midnight.
