@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "tolvex/foundation/base_library_internal.h"
 #include "tolvex/foundation/utc_text_internal.h"
@@ -11,13 +12,18 @@ namespace {
 // Every text form, any year included, fits with room to spare.
 constexpr std::size_t kBlockSize = 64;
 
-// Writes value as width decimal digits; value must have no more digits.
-char* putDigits(char* out, unsigned value, int width) {
-  for (int i = width - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  }
-  return out + width;
+// "00" to "99", two characters each.
+constexpr char kPairs[] =
+    "0001020304050607080910111213141516171819"
+    "2021222324252627282930313233343536373839"
+    "4041424344454647484950515253545556575859"
+    "6061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes value, below 100, as two decimal digits.
+char* putPair(char* out, unsigned value) {
+  std::memcpy(out, kPairs + 2 * std::size_t{value}, 2);
+  return out + 2;
 }
 
 // Whether every field prints in exactly its format width, so that the
@@ -29,20 +35,22 @@ bool fitsWidths(const _SYSTEMTIME& t) {
 
 void writeFast(const _SYSTEMTIME& t, Form form, char* out) {
   if (form != Form::kTime) {
-    out = putDigits(out, t.wYear, 4);
-    out = putDigits(out, t.wMonth, 2);
-    out = putDigits(out, t.wDay, 2);
+    out = putPair(out, t.wYear / 100u);
+    out = putPair(out, t.wYear % 100u);
+    out = putPair(out, t.wMonth);
+    out = putPair(out, t.wDay);
     if (form == Form::kDate) return;
     *out++ = '-';
   }
-  out = putDigits(out, t.wHour, 2);
+  out = putPair(out, t.wHour);
   *out++ = ':';
-  out = putDigits(out, t.wMinute, 2);
+  out = putPair(out, t.wMinute);
   *out++ = ':';
-  out = putDigits(out, t.wSecond, 2);
+  out = putPair(out, t.wSecond);
   if (form == Form::kTime) return;
   *out++ = '.';
-  putDigits(out, t.wMilliseconds, 3);
+  *out++ = static_cast<char>('0' + t.wMilliseconds / 100u);
+  putPair(out, t.wMilliseconds % 100u);
 }
 
 void writePrintf(const _SYSTEMTIME& t, Form form, char* out) {
@@ -65,13 +73,17 @@ void writePrintf(const _SYSTEMTIME& t, Form form, char* out) {
 char* format(double value, Form form) {
   _SYSTEMTIME t{};
   if (base_library::OleTimeToWindowsTime(value, &t) == 0) return nullptr;
-  char* text = static_cast<char*>(std::calloc(1, kBlockSize));
-  if (text == nullptr) return nullptr;
+  // The text is printed into a zero-filled local block that is then copied
+  // whole: a malloc followed by a memset of zeros would be compiled into
+  // calloc, which misses the allocator's fast per-thread cache.
+  char block[kBlockSize] = {};
   if (fitsWidths(t)) {
-    writeFast(t, form, text);
+    writeFast(t, form, block);
   } else {
-    writePrintf(t, form, text);
+    writePrintf(t, form, block);
   }
+  char* text = static_cast<char*>(std::malloc(kBlockSize));
+  if (text != nullptr) std::memcpy(text, block, kBlockSize);
   return text;
 }
 
