@@ -1,5 +1,6 @@
 #include "tolvex/foundation/md2.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -31,50 +32,95 @@ const unsigned char CMD2::m_aSubst[256] = {
 
 namespace {
 
-// The 18 rounds are one chain of 864 dependent look-ups in S, so their speed
-// is the latency of one link. Each link is kept to a plain load and an XOR:
-// the running byte t is held as a pointer into Links, whose entry for t
-// already holds the pointer for S[t]. As the table is aligned to its own
-// size, XOR-ing a pointer with kStride * x gives the entry for S[t] ^ x.
-constexpr std::uintptr_t kStride = sizeof(std::uintptr_t);
-constexpr std::uintptr_t kMask = 255 * kStride;
+// The 18 rounds are one chain of 864 dependent look-ups in S (t = x[k] ^=
+// S[t]), so their speed is the latency of one link. A plain link is a load
+// and an XOR; here it is a single load, the XOR being folded into the load's
+// address.
+//
+// For that, a byte b = sum of bit_i * 2^i is held as its code
+// g(b) = sum of bit_i * 3^i. Two codes add digit by digit without carry,
+// and the parity of each digit of g(x) + g(y) is a bit of x ^ y; so the
+// table entry at g(x) + g(y), which the load's addressing adds for free,
+// can hold the results for x ^ y: the code of S[x ^ y], the next link's
+// addend, and the code of x ^ y itself, the new byte of the buffer. Codes
+// are kept as byte offsets into the table (g times the entry size): loads
+// with a scaled index measured slower.
+constexpr int kCodes = 3281;            // g(0) to g(255) = 3280
+constexpr std::size_t kEntries = 6561;  // every sum of two codes, 3^8
+constexpr std::size_t kEntrySize = 4;   // two 16-bit offsets
+constexpr std::size_t kByteAt = 2;      // where the second one lies
 
-struct alignas(256 * kStride) Links {
-  Links() {
-    const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(entry);
-    for (int t = 0; t < 256; ++t) entry[t] = base + kStride * CMD2::m_aSubst[t];
+struct Tables {
+  Tables() {
+    for (int b = 0; b < 256; ++b) {
+      int g = 0;
+      for (int bit = 0, power = 1; bit < 8; ++bit, power *= 3) {
+        if ((b >> bit & 1) != 0) g += power;
+      }
+      offset[b] = static_cast<std::uint16_t>(g * static_cast<int>(kEntrySize));
+      byte[g] = static_cast<unsigned char>(b);
+    }
+    for (int b = 0; b < 256; ++b) offsetOfS[b] = offset[CMD2::m_aSubst[b]];
+    for (std::size_t sum = 0; sum < kEntries; ++sum) {
+      int b = 0;
+      for (std::size_t bit = 0, rest = sum; bit < 8; ++bit, rest /= 3) {
+        b |= static_cast<int>(rest % 3 & 1) << bit;
+      }
+      // The entry for x ^ y = b: g(S[b]), then g(b), as offsets.
+      std::memcpy(entries + sum * kEntrySize, &offsetOfS[b], 2);
+      std::memcpy(entries + sum * kEntrySize + kByteAt, &offset[b], 2);
+    }
   }
-  std::uintptr_t entry[256];
+  alignas(64) unsigned char entries[kEntries * kEntrySize];
+  std::uint16_t offset[256];
+  std::uint16_t offsetOfS[256];
+  unsigned char byte[kCodes];
 };
 
-const Links& links() {
-  static const Links instance;
+const Tables& tables() {
+  static const Tables instance;
   return instance;
+}
+
+std::size_t load16(const unsigned char* at) {
+  std::uint16_t value;
+  std::memcpy(&value, at, sizeof value);
+  return value;
+}
+
+// The value, hidden from the optimiser: without it the compiler computes the
+// address that both loads of a link share with an addition, which then
+// lies on the chain instead of inside the load.
+inline std::size_t opaque(std::size_t value) {
+  asm("" : "+r"(value));
+  return value;
 }
 
 // One block into state and checksum.
 void compress(unsigned char* state, unsigned char* checksum,
-              const unsigned char* block, const Links& links) {
-  // The 48-byte buffer, each byte scaled by kStride.
-  std::uintptr_t x[48];
+              const unsigned char* block, const Tables& tables) {
+  // The 48-byte buffer, each byte as a pointer to the entry of its code.
+  const unsigned char* const entries = tables.entries;
+  const unsigned char* x[48];
   for (int i = 0; i < 16; ++i) {
-    x[i] = kStride * state[i];
-    x[16 + i] = kStride * block[i];
-    x[32 + i] = kStride * (state[i] ^ block[i]);
+    x[i] = entries + tables.offset[state[i]];
+    x[16 + i] = entries + tables.offset[block[i]];
+    x[32 + i] = entries + tables.offset[state[i] ^ block[i]];
   }
-  const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(links.entry);
-  std::uintptr_t t = base;
+  // The offset of g(S[t]), t starting at 0.
+  std::size_t next = tables.offsetOfS[0];
   for (unsigned j = 0; j < 18; ++j) {
 #pragma GCC unroll 48
     for (int k = 0; k < 48; ++k) {
-      // NOLINTNEXTLINE(performance-no-int-to-ptr): the link is the address
-      t = *reinterpret_cast<const std::uintptr_t*>(t) ^ x[k];
-      x[k] = t & kMask;
+      const std::size_t same = opaque(next);
+      next = load16(x[k] + next);
+      x[k] = entries + load16(x[k] + same + kByteAt);
     }
-    t = base | ((t + kStride * j) & kMask);
+    const unsigned t = tables.byte[(x[47] - entries) / kEntrySize];
+    next = tables.offsetOfS[(t + j) & 0xff];
   }
   for (int i = 0; i < 16; ++i) {
-    state[i] = static_cast<unsigned char>(x[i] / kStride);
+    state[i] = tables.byte[(x[i] - entries) / kEntrySize];
   }
 
   unsigned char last = checksum[15];
@@ -96,7 +142,7 @@ void CMD2::initialize() {
 
 void CMD2::calculate(unsigned char* message, unsigned long count) {
   if (message == nullptr) count = 0;
-  const Links& table = links();
+  const Tables& table = tables();
   const unsigned long whole = count - count % 16;
   for (unsigned long i = 0; i < whole; i += 16) {
     compress(m_aState, m_aChecksum, message + i, table);
@@ -112,10 +158,10 @@ void CMD2::calculate(unsigned char* message, unsigned long count) {
 void CMD2::finalize() {
   unsigned char checksum[16];
   std::memcpy(checksum, m_aChecksum, sizeof checksum);
-  compress(m_aState, m_aChecksum, checksum, links());
+  compress(m_aState, m_aChecksum, checksum, tables());
   setDigest(m_aState, sizeof m_aState);
 }
 
 void CMD2::transform(unsigned char* block) {
-  compress(m_aState, m_aChecksum, block, links());
+  compress(m_aState, m_aChecksum, block, tables());
 }
