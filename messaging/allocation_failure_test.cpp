@@ -32,8 +32,8 @@ enum class Guarantee {
 // For n = 1, 2, ...: makes a subject, runs `operation` on it with the n-th
 // allocation failing, and checks the outcome, until a run in which no
 // allocation failed. A failed run must have thrown std::bad_alloc and leaked
-// nothing; under the strong guarantee it left describe(subject) as it was,
-// and running the operation again gives what a clean run gives.
+// nothing, and running the operation again gives what a clean run gives;
+// under the strong guarantee the failed run left describe(subject) as it was.
 template <typename Subject>
 void expectEveryFailureHandled(Guarantee guarantee,
                                std::function<std::unique_ptr<Subject>()> make,
@@ -64,12 +64,12 @@ void expectEveryFailureHandled(Guarantee guarantee,
         EXPECT_EQ(describe(*subject), expected);
       } else {
         ASSERT_TRUE(threw) << "allocation " << n << " failed unreported";
-        const std::string after = describe(*subject);
         if (guarantee == Guarantee::kStrong) {
-          EXPECT_EQ(after, before) << "after failing allocation " << n;
-          operation(*subject);
-          EXPECT_EQ(describe(*subject), expected) << "retry after " << n;
+          EXPECT_EQ(describe(*subject), before)
+              << "after failing allocation " << n;
         }
+        operation(*subject);
+        EXPECT_EQ(describe(*subject), expected) << "retry after " << n;
       }
     }
     EXPECT_EQ(liveBlocks(), live) << "leak after failing allocation " << n;
@@ -83,6 +83,21 @@ bool failingAllocation(long n, const std::function<void()>& operation) {
   failAt(n);
   operation();
   return disarm();
+}
+
+// Construction as an operation on an empty holder: every failure must throw
+// std::bad_alloc and leave nothing behind.
+template <typename T>
+void expectEveryConstructionFailureHandled(
+    std::function<std::unique_ptr<T>()> construct,
+    std::function<std::string(T&)> describe) {
+  using Holder = std::unique_ptr<T>;
+  expectEveryFailureHandled<Holder>(
+      Guarantee::kStrong, [] { return std::make_unique<Holder>(); },
+      [&](Holder& holder) { holder = construct(); },
+      [&](Holder& holder) {
+        return holder != nullptr ? describe(*holder) : std::string("(none)");
+      });
 }
 
 // ---- fields ----------------------------------------------------------------
@@ -512,6 +527,348 @@ TEST(IMDEngineAllocationFailure, DigestThrowsAndTheEngineStaysUsable) {
   }));
   EXPECT_TRUE(threw);
   EXPECT_STREQ(engine.getDigest(data, 3), "da853b0d3f88d99b30283a69e6ded6bb");
+}
+
+// ---- containers ------------------------------------------------------------
+
+const char kLongName[] = "a name long enough to live outside the string";
+
+std::string describeTable(StdHashTable& table) {
+  std::string state = std::to_string(table.size());
+  for (bool more = table.firstElement() != nullptr; more;
+       more = table.nextElement() != nullptr) {
+    state += std::string("|") + table.getName() + ":" +
+             std::to_string(table.getType()) + "=";
+    if (table.getType() == DATATYPE_STRING) {
+      const char* text = table.getString();
+      state += text != nullptr ? text : "(null)";
+    } else if (table.getType() == DATATYPE_INT) {
+      state += std::to_string(table.getInt());
+    }
+  }
+  return state;
+}
+
+std::unique_ptr<StdHashTable> filledTable() {
+  auto table = std::make_unique<StdHashTable>();
+  table->put("text", kLongText);
+  table->put(kLongName, 7);
+  table->put("null", static_cast<const char*>(nullptr));
+  return table;
+}
+
+TEST(StdHashTableAllocationFailure, PutsAddNothingAndCopiesFinish) {
+  int object = 0;
+  const std::vector<std::function<void(StdHashTable&)>> puts = {
+      [](StdHashTable& t) { t.put("new text", kLongText); },
+      [](StdHashTable& t) { t.put(kLongName, kLongText); },
+      [](StdHashTable& t) { t.put("long", 5LL); },
+      [](StdHashTable& t) { t.put(kLongText, 1.5); },
+      [&](StdHashTable& t) { t.put("pointer", static_cast<void*>(&object)); },
+  };
+  for (const auto& put : puts) {
+    expectEveryFailureHandled<StdHashTable>(Guarantee::kStrong, filledTable,
+                                            put, describeTable);
+  }
+  const std::unique_ptr<StdHashTable> source = filledTable();
+  source->put("other", kLongText);
+  expectEveryFailureHandled<StdHashTable>(
+      Guarantee::kBasic, filledTable, [&](StdHashTable& t) { t.copy(*source); },
+      describeTable);
+}
+
+std::string describeVector(IVector& vector) {
+  std::string state;
+  for (int i = 0; i < vector.size(); ++i) {
+    state +=
+        std::to_string(static_cast<char*>(vector.elementAt(i)) - kLongText) +
+        ",";
+  }
+  return state;
+}
+
+std::unique_ptr<StdVector> filledVector() {
+  auto vector = std::make_unique<StdVector>();
+  for (int i = 0; i < 4; ++i) {
+    vector->addElement(const_cast<char*>(kLongText + i));
+  }
+  return vector;
+}
+
+TEST(StdVectorAllocationFailure, AppendsAreAllOrNothing) {
+  // Long enough to make the target grow several times.
+  StdVector other;
+  for (int i = 0; i < 40; ++i) other.addElement(const_cast<char*>(kLongText));
+  const std::vector<std::function<void(StdVector&)>> operations = {
+      [](StdVector& v) { v.addElement(const_cast<char*>(kLongText + 9)); },
+      [&](StdVector& v) { v.append(&other); },
+      [](StdVector& v) { v.append(&v); },
+  };
+  for (const auto& operation : operations) {
+    expectEveryFailureHandled<StdVector>(Guarantee::kStrong, filledVector,
+                                         operation, describeVector);
+  }
+}
+
+TEST(StorageFactoryAllocationFailure, CreateThrowsAndLeaksNothing) {
+  expectEveryConstructionFailureHandled<IVector>(
+      [] { return std::unique_ptr<IVector>(StorageFactory::createVector("")); },
+      describeVector);
+  expectEveryConstructionFailureHandled<IHashTable>(
+      [] {
+        return std::unique_ptr<IHashTable>(StorageFactory::createHashTable(""));
+      },
+      [](IHashTable& t) { return std::to_string(t.size()); });
+}
+
+// ---- configuration elements ------------------------------------------------
+
+TEST(AttrWAllocationFailure, ConstructorThrowsAndLeaksNothing) {
+  expectEveryConstructionFailureHandled<AttrW>(
+      [] { return std::make_unique<AttrW>(kLongName, kLongText); },
+      [](AttrW& a) { return std::string(a.name) + "=" + a.value; });
+}
+
+std::unique_ptr<ConfigElement> filledElement() {
+  auto element = std::make_unique<ConfigElement>();
+  element->init("servers");
+  element->addAttribute("Host", kLongText);
+  for (const char* type : {"url", "client", "URL"}) {
+    auto child = std::make_unique<ConfigElement>();
+    child->init(type);
+    child->addAttribute("name", type);
+    if (element->addElement(child.get())) child.release();
+  }
+  return element;
+}
+
+std::string describeElement(ConfigElement& element) {
+  std::string state = element.getType();
+  IHashTable* attributes = element.getAttributes();
+  for (bool more = attributes->firstElement() != nullptr; more;
+       more = attributes->nextElement() != nullptr) {
+    const AttrW* attribute = static_cast<AttrW*>(attributes->getPointer());
+    state += std::string("|") + attribute->name + "=" + attribute->value;
+  }
+  for (void* child = element.getElements()->firstElement(); child != nullptr;
+       child = element.getElements()->nextElement()) {
+    state +=
+        std::string("|child ") + static_cast<ConfigElement*>(child)->getType();
+  }
+  return state;
+}
+
+TEST(ConfigElementAllocationFailure, BuildingAndQueriesLeakNothing) {
+  expectEveryConstructionFailureHandled<ConfigElement>(filledElement,
+                                                       describeElement);
+  const std::vector<std::function<void(ConfigElement&)>> operations = {
+      [](ConfigElement& e) { e.addAttribute(kLongName, kLongText); },
+      [](ConfigElement& e) { e.addAttribute("HOST", "replaced"); },
+      [](ConfigElement& e) {
+        auto child = std::make_unique<UrlElement>();
+        if (e.addElement(child.get())) child.release();
+      },
+      [](ConfigElement& e) { e.getAttribute("HOST"); },
+      [](ConfigElement& e) { std::unique_ptr<IVector>(e.getElements("url")); },
+      [](ConfigElement& e) {
+        std::unique_ptr<IVector>(e.getElements("url", "NAME", "URL"));
+      },
+  };
+  for (const auto& operation : operations) {
+    expectEveryFailureHandled<ConfigElement>(Guarantee::kStrong, filledElement,
+                                             operation, describeElement);
+  }
+}
+
+// Frees a parameter table as its receiver must: the values, then the table.
+struct ParamsDeleter {
+  void operator()(StdHashTable* params) const {
+    for (bool more = params->firstElement() != nullptr; more;
+         more = params->nextElement() != nullptr) {
+      std::free(params->getPointer());
+    }
+    delete params;
+  }
+};
+
+// The pairs of a parameter table, which it then frees.
+std::string takeParams(StdHashTable* table) {
+  const std::unique_ptr<StdHashTable, ParamsDeleter> params(table);
+  if (params == nullptr) return "(none)";
+  std::string state;
+  for (bool more = params->firstElement() != nullptr; more;
+       more = params->nextElement() != nullptr) {
+    state += std::string(params->getName()) + "=" +
+             static_cast<char*>(params->getPointer()) + ";";
+  }
+  return state;
+}
+
+const char kParams[] =
+    "CHECK_SSL_ERROR=Y; a parameter named at length = with a long value;k=v";
+
+std::unique_ptr<UrlElement> filledUrl() {
+  auto url = std::make_unique<UrlElement>();
+  url->addAttribute("urlString", "HTTP:https://host.example.com:8443/app");
+  url->addAttribute("secure", "true");
+  url->addAttribute("params", kParams);
+  return url;
+}
+
+TEST(UrlElementAllocationFailure, ParamsThrowAndLeakNothing) {
+  expectEveryConstructionFailureHandled<UrlElement>(filledUrl, describeElement);
+  std::string params;
+  expectEveryFailureHandled<UrlElement>(
+      Guarantee::kStrong, filledUrl,
+      [&](UrlElement& url) { params = takeParams(url.getParams()); },
+      describeElement);
+  EXPECT_EQ(params,
+            "CHECK_SSL_ERROR=Y;a parameter named at length=with a long value;"
+            "k=v;");
+}
+
+// ---- connection parameters -------------------------------------------------
+
+std::unique_ptr<ConParams> filledParams() {
+  auto params = std::make_unique<ConParams>();
+  params->setName("connection");
+  params->setHost(kLongText);
+  params->setPort(9000);
+  params->setUid("user");
+  params->setProxyHost("proxy");
+  params->setAgent("agent");
+  params->setClientAddress(kLongText);
+  params->setOptionalParameter(kLongName, kLongText);
+  params->setOptionalParameter("k", "v");
+  return params;
+}
+
+std::string describeParams(ConParams& p) {
+  std::string state = std::to_string(p.port) + "," +
+                      std::to_string(p.proxyPort) + "," +
+                      std::to_string(p.useHttp) + std::to_string(p.secure);
+  for (const char* text : {p.name,
+                           p.transportProvider,
+                           p.host,
+                           p.script,
+                           p.app,
+                           p.uid,
+                           p.upwd,
+                           p.proxyHost,
+                           p.proxyUid,
+                           p.proxyPwd,
+                           p.httpUid,
+                           p.httpPwd,
+                           p.fullUrl,
+                           p.proxyType,
+                           p.CAInfoFilePath,
+                           p.proxyAuthenticationRealm,
+                           p.agent,
+                           p.appInfo,
+                           p.PACUrl,
+                           p.clientAddress}) {
+    state += "|";
+    state += text != nullptr ? text : "(null)";
+  }
+  if (StdHashTable* table = p.getOptionalParameters()) {
+    for (bool more = table->firstElement() != nullptr; more;
+         more = table->nextElement() != nullptr) {
+      state += std::string("|") + table->getName() + "=" +
+               static_cast<char*>(table->getPointer());
+    }
+  }
+  return state;
+}
+
+TEST(ConParamsAllocationFailure, SettersKeepTheRecord) {
+  const std::vector<std::function<void(ConParams&)>> setters = {
+      [](ConParams& p) { p.setHost("other host"); },
+      [](ConParams& p) { p.setAgent("other agent"); },
+      [](ConParams& p) { p.setOptionalParameter("new", kLongText); },
+      [](ConParams& p) { p.setOptionalParameter(kLongName, "replaced"); },
+      [](ConParams& p) {
+        takeParams(p.cloneOptionalParameters(p.getOptionalParameters()));
+      },
+  };
+  for (const auto& setter : setters) {
+    expectEveryFailureHandled<ConParams>(Guarantee::kStrong, filledParams,
+                                         setter, describeParams);
+  }
+}
+
+TEST(ConParamsAllocationFailure, CopiesAndUrlsLeakNothing) {
+  const std::unique_ptr<ConParams> source = filledParams();
+  expectEveryConstructionFailureHandled<ConParams>(
+      [&] { return std::make_unique<ConParams>(*source); }, describeParams);
+  const std::unique_ptr<UrlElement> url = filledUrl();
+  expectEveryFailureHandled<ConParams>(
+      Guarantee::kBasic, filledParams,
+      [&](ConParams& p) { p.setUrl(url.get()); }, describeParams);
+}
+
+// ---- trading-session descriptors -------------------------------------------
+
+std::unique_ptr<TradingSessionDesc> filledDesc() {
+  auto desc =
+      std::make_unique<TradingSessionDesc>("S1", kLongText, "name", nullptr);
+  desc->setProperty(TradingSessionDesc::PIN_REQUIRED, "Y");
+  desc->setProperty(kLongName, kLongText);
+  desc->setErrorCode(4);
+  desc->setErrorMessage(kLongText);
+  return desc;
+}
+
+std::string describeDesc(TradingSessionDesc& desc) {
+  char line[512];
+  desc.toString(line, sizeof line);
+  return std::string(line) + "|" + std::to_string(desc.getErrorCode()) + "|" +
+         desc.getErrorMessage();
+}
+
+TEST(TradingSessionDescAllocationFailure, ConstructorsLeaveNothingBehind) {
+  const std::unique_ptr<TradingSessionDesc> source = filledDesc();
+  const std::vector<std::function<std::unique_ptr<TradingSessionDesc>()>>
+      constructors = {
+          [] { return std::make_unique<TradingSessionDesc>(); },
+          filledDesc,
+          [] {
+            return std::make_unique<TradingSessionDesc>(
+                "S1;a trading session ID of some length;N1;D1;P=1");
+          },
+          [&] { return std::make_unique<TradingSessionDesc>(*source); },
+      };
+  for (const auto& construct : constructors) {
+    expectEveryConstructionFailureHandled<TradingSessionDesc>(construct,
+                                                              describeDesc);
+  }
+}
+
+TEST(TradingSessionDescAllocationFailure, SettersAndAssignmentKeepTheTarget) {
+  const auto source = std::make_unique<TradingSessionDesc>(
+      "a sub-ID long enough to be allocated", "I2", nullptr, "desc");
+  source->setProperty("other", kLongText);
+  source->setErrorMessage("another error text, long enough to be allocated");
+  const TradingSessionDesc quiet("S3", "I3", "N3", "D3");
+  const std::vector<std::function<void(TradingSessionDesc&)>> operations = {
+      [](TradingSessionDesc& d) { d.setID(kLongName); },
+      [](TradingSessionDesc& d) { d.setProperty("new", kLongText); },
+      [](TradingSessionDesc& d) { d.setProperty(kLongName, "replaced"); },
+      [](TradingSessionDesc& d) { d.setErrorMessage(kLongName); },
+      [&](TradingSessionDesc& d) { d = *source; },
+      [&](TradingSessionDesc& d) { d = quiet; },
+      [](TradingSessionDesc& d) {
+        char line[512];
+        d.toString(line, sizeof line);
+      },
+  };
+  for (const auto& operation : operations) {
+    expectEveryFailureHandled<TradingSessionDesc>(
+        Guarantee::kStrong, filledDesc, operation, describeDesc);
+  }
+  expectEveryFailureHandled<TradingSessionDesc>(
+      Guarantee::kBasic, filledDesc,
+      [](TradingSessionDesc& d) { d.parse("S9;an ID of some length, too;N9"); },
+      describeDesc);
 }
 
 }  // namespace

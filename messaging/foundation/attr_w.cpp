@@ -3,9 +3,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tolvex/foundation/owned_text_internal.h"
+
 AttrW::AttrW(char const* name, char const* value)
-    : name(strdup(name != nullptr ? name : "")),
-      value(strdup(value != nullptr ? value : "")) {}
+    : name(owned_text::duplicate(name != nullptr ? name : "")), value(nullptr) {
+  try {
+    this->value = owned_text::duplicate(value != nullptr ? value : "");
+  } catch (...) {
+    free(this->name);
+    throw;
+  }
+}
 
 AttrW::~AttrW() {
   free(name);

@@ -6,7 +6,8 @@
 
 /// A name and a value, each a private heap copy. The name keeps the case in
 /// which it was written; the value is stored unchanged. Attributes are not
-/// copied; they are handled by pointer.
+/// copied; they are handled by pointer. When a copy cannot be made, the
+/// constructor throws std::bad_alloc and leaks nothing.
 /// Thread-safety: not safe for concurrent use; distinct objects are
 /// independent.
 class TOLVEX_API AttrW {

@@ -4,18 +4,20 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "tolvex/foundation/attr_w.h"
 #include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/foundation/owned_text_internal.h"
 #include "tolvex/foundation/storage_factory.h"
 
 namespace {
 
-// A lower-cased heap copy of `name`, which is neither null nor empty; the
-// caller frees it.
-char* lowerCaseKey(const char* name) {
-  char* key = strdup(name);
-  base_library::_strlwr_s(key, strlen(name) + 1);
+// A lower-cased copy of `name`, which is neither null nor empty.
+std::string lowerCaseKey(const char* name) {
+  std::string key(name);
+  base_library::_strlwr_s(&key[0], key.size() + 1);
   return key;
 }
 
@@ -56,7 +58,7 @@ void ConfigElement::init(char* type) {
 }
 
 void ConfigElement::init(const char* type) {
-  char* copy = strdup(type != nullptr ? type : "");
+  char* copy = owned_text::duplicate(type != nullptr ? type : "");
   free(type_);
   type_ = copy;
   if (elements_ == nullptr) elements_ = StorageFactory::createVector("");
@@ -88,11 +90,15 @@ bool ConfigElement::addElement(ConfigElement* element) {
 
 bool ConfigElement::addAttribute(char const* name, char const* value) {
   if (name == nullptr || *name == '\0' || attributes_ == nullptr) return false;
-  AttrW* attribute = new AttrW(name, value);
-  char* key = lowerCaseKey(name);
-  delete static_cast<AttrW*>(attributes_->getPointer(key));
-  attributes_->put(key, static_cast<void*>(attribute));
-  free(key);
+  auto attribute = std::make_unique<AttrW>(name, value);
+  const std::string key = lowerCaseKey(name);
+  // Replacing the pointer of a name already stored allocates nothing, so
+  // the earlier attribute goes only once the new one is in.
+  AttrW* earlier = static_cast<AttrW*>(attributes_->getPointer(key.c_str()));
+  attributes_->put(key.c_str(), static_cast<void*>(attribute.get()));
+  attribute
+      .release();  // NOLINT(bugprone-unused-return-value): the table owns it
+  delete earlier;
   return true;
 }
 
@@ -100,9 +106,8 @@ const char* ConfigElement::getAttribute(char const* name) {
   if (name == nullptr || *name == '\0' || attributes_ == nullptr) {
     return nullptr;
   }
-  char* key = lowerCaseKey(name);
-  const AttrW* attribute = static_cast<AttrW*>(attributes_->getPointer(key));
-  free(key);
+  const AttrW* attribute =
+      static_cast<AttrW*>(attributes_->getPointer(lowerCaseKey(name).c_str()));
   return attribute != nullptr ? attribute->value : nullptr;
 }
 
@@ -111,23 +116,25 @@ IVector* ConfigElement::getElements(char* type) {
 }
 
 IVector* ConfigElement::getElements(const char* type) {
-  IVector* found = StorageFactory::createVector("");
-  if (type == nullptr || *type == '\0' || elements_ == nullptr) return found;
+  std::unique_ptr<IVector> found(StorageFactory::createVector(""));
+  if (type == nullptr || *type == '\0' || elements_ == nullptr) {
+    return found.release();
+  }
   for (void* child = elements_->firstElement(); child != nullptr;
        child = elements_->nextElement()) {
     if (equalsIgnoringCase(static_cast<ConfigElement*>(child)->type_, type)) {
       found->addElement(child);
     }
   }
-  return found;
+  return found.release();
 }
 
 IVector* ConfigElement::getElements(char const* type, char const* attrName,
                                     char const* attrValue) {
-  IVector* found = StorageFactory::createVector("");
+  std::unique_ptr<IVector> found(StorageFactory::createVector(""));
   if (type == nullptr || *type == '\0' || attrName == nullptr ||
       *attrName == '\0' || attrValue == nullptr || elements_ == nullptr) {
-    return found;
+    return found.release();
   }
   for (void* child = elements_->firstElement(); child != nullptr;
        child = elements_->nextElement()) {
@@ -137,5 +144,5 @@ IVector* ConfigElement::getElements(char const* type, char const* attrName,
       found->addElement(child);
     }
   }
-  return found;
+  return found.release();
 }

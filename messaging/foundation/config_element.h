@@ -29,6 +29,8 @@
 /// An element that has not been through init() yet has no child vector and
 /// no attribute table: until then adding gives false, lookups give null and
 /// the filtered getElements give an empty vector.
+/// When memory runs out an operation throws std::bad_alloc and leaks
+/// nothing; a failed addAttribute() leaves the attributes as they were.
 /// Thread-safety: not safe for concurrent use, not even const calls: the
 /// filtered getElements move the child vector's cursor.
 class TOLVEX_API ConfigElement {

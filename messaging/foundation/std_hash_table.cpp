@@ -40,7 +40,24 @@ void StdHashTable::copy(const StdHashTable& other) {
 }
 
 void StdHashTable::put(const char* name, const char* value) {
-  if (_Item* item = __find(name, true)) assign(item, value);
+  const Entries::size_type count = entries_.size();
+  const Entries::iterator cursor = cursor_;
+  const bool changed = changed_;
+  _Item* item = __find(name, true);
+  if (item == nullptr) return;
+  try {
+    assign(item, value);
+  } catch (...) {
+    // Copying the text failed: a name entered for it leaves again, and the
+    // cursor returns, so that the table is as it was.
+    if (entries_.size() != count) {
+      entries_.erase(entries_.find(name));
+      delete item;
+      cursor_ = cursor;
+      changed_ = changed;
+    }
+    throw;
+  }
 }
 
 void StdHashTable::put(const char* name, double value) {

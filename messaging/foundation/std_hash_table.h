@@ -11,7 +11,9 @@
 #include "tolvex/foundation/i_hash_table.h"
 
 /// See IHashTable for the contract. Tables are duplicated with copy(), not by
-/// copy construction or assignment.
+/// copy construction or assignment. When memory runs out, std::bad_alloc is
+/// thrown and nothing leaks: a failed put() leaves the table as it was, a
+/// failed copy() leaves it holding part of the copy.
 /// Thread-safety: not safe for concurrent use, not even const calls: getters
 /// move the built-in cursor.
 class TOLVEX_API StdHashTable : public IHashTable {

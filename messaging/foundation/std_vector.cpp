@@ -82,6 +82,13 @@ void StdVector::append(IVector* other) {
   if (other == nullptr) return;
   // The count is taken once, so appending a vector to itself doubles it.
   const int count = other->size();
-  for (int i = 0; i < count; ++i) elements_.push_back(other->elementAt(i));
+  const std::size_t before = elements_.size();
+  try {
+    for (int i = 0; i < count; ++i) elements_.push_back(other->elementAt(i));
+  } catch (...) {
+    // All or nothing: what was appended before the failure goes again.
+    elements_.resize(before);
+    throw;
+  }
   changed_ = true;
 }

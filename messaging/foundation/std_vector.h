@@ -8,7 +8,8 @@
 #include "tolvex/foundation/i_vector.h"
 
 /// See IVector for the contract. Deleting the vector leaves the objects its
-/// elements point to untouched.
+/// elements point to untouched. When memory runs out, addElement() and
+/// append() throw std::bad_alloc and leave the vector as it was.
 /// Thread-safety: not safe for concurrent use, not even const calls: getters
 /// move the built-in cursor.
 class TOLVEX_API StdVector : public IVector {

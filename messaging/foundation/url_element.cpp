@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
+
+#include "tolvex/foundation/owned_text_internal.h"
 
 namespace {
 
@@ -12,17 +15,6 @@ std::string trimBlanks(const std::string& text) {
   const std::string::size_type first = text.find_first_not_of(' ');
   if (first == std::string::npos) return std::string();
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Stores `value` under `name` in `table` (made on the first pair), freeing
-// the copy an earlier pair of that name held.
-void putPair(StdHashTable*& table, const std::string& name,
-             const std::string& value) {
-  if (table == nullptr) table = new StdHashTable();
-  char* copy = strdup(value.c_str());
-  void* earlier = table->getPointer(name.c_str());
-  table->put(name.c_str(), static_cast<void*>(copy));
-  free(earlier);
 }
 
 }  // namespace
@@ -58,7 +50,10 @@ StdHashTable* UrlElement::getParams() {
     if (*c != '\r' && *c != '\n' && *c != '"') text += *c;
   }
 
-  StdHashTable* table = nullptr;
+  // The table is made on the first pair; should memory run out, it goes
+  // with the copies it holds.
+  std::unique_ptr<StdHashTable, void (*)(StdHashTable*)> table(
+      nullptr, owned_text::deleteTable);
   std::string::size_type start = 0;
   while (start <= text.size()) {
     std::string::size_type end = text.find(';', start);
@@ -69,9 +64,12 @@ StdHashTable* UrlElement::getParams() {
       const std::string name = trimBlanks(text.substr(start, equals - start));
       const std::string value =
           trimBlanks(text.substr(equals + 1, end - equals - 1));
-      if (!name.empty() && !value.empty()) putPair(table, name, value);
+      if (!name.empty() && !value.empty()) {
+        if (table == nullptr) table.reset(new StdHashTable());
+        owned_text::putCopy(*table, name.c_str(), value.c_str());
+      }
     }
     start = end + 1;
   }
-  return table;
+  return table.release();
 }

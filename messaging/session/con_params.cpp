@@ -8,36 +8,15 @@
 #include <cstring>
 #include <string>
 
+#include "tolvex/foundation/owned_text_internal.h"
 #include "tolvex/foundation/url_element.h"
 #include "tolvex/protocol/fix_defs.h"
 
 namespace {
 
-// Replaces `member` with a copy of `value` (null for null). The copy is made
-// before the old one is freed, so a member set from itself survives.
-void replaceText(char*& member, const char* value) {
-  char* copy = value != nullptr ? strdup(value) : nullptr;
-  free(member);
-  member = copy;
-}
-
 void releaseText(char*& member) {
-  replaceText(member, nullptr);
-}
-
-// Frees the values of the table's pointer entries; other entries own nothing
-// outside the table.
-void freeValues(StdHashTable* table) {
-  for (bool more = table->firstElement() != nullptr; more;
-       more = table->nextElement() != nullptr) {
-    if (table->getType() == DATATYPE_POINTER) free(table->getPointer());
-  }
-}
-
-void deleteTable(StdHashTable* table) {
-  freeValues(table);
-  table->clear();
-  delete table;
+  free(member);
+  member = nullptr;
 }
 
 // The leading decimal number of `text` as strtol reads it (0 without
@@ -109,38 +88,44 @@ ConParams::ConParams(const ConParams& other)
     : optionalParameters(other.optionalParameters != nullptr
                              ? cloneOptionalParameters(other.optionalParameters)
                              : new StdHashTable()) {
-  // The table is made before any string is copied, so a clone that throws
-  // leaves nothing behind.
-  replaceText(name, other.name);
-  replaceText(transportProvider, other.transportProvider);
-  replaceText(host, other.host);
-  port = other.port;
-  useHttp = other.useHttp;
-  useHex = other.useHex;
-  secure = other.secure;
-  replaceText(script, other.script);
-  replaceText(app, other.app);
-  replaceText(uid, other.uid);
-  replaceText(upwd, other.upwd);
-  useProxy = other.useProxy;
-  replaceText(proxyHost, other.proxyHost);
-  proxyPort = other.proxyPort;
-  replaceText(proxyUid, other.proxyUid);
-  replaceText(proxyPwd, other.proxyPwd);
-  proxyHTTP11 = other.proxyHTTP11;
-  replaceText(httpUid, other.httpUid);
-  replaceText(httpPwd, other.httpPwd);
-  replaceText(fullUrl, other.fullUrl);
-  replaceText(proxyType, other.proxyType);
-  replaceText(CAInfoFilePath, other.CAInfoFilePath);
-  replaceText(proxyAuthenticationRealm, other.proxyAuthenticationRealm);
-  replaceText(agent, other.agent);
-  replaceText(appInfo, other.appInfo);
-  setMsgFlags(other.msgFlags);
-  replaceText(PACUrl, other.PACUrl);
-  checkConnection = other.checkConnection;
-  doNotHashPassword = other.doNotHashPassword;
-  replaceText(clientAddress, other.clientAddress);
+  // The table is made first; should a later copy fail, clear() releases
+  // what was made, since every member not yet copied is still null.
+  try {
+    owned_text::replace(name, other.name);
+    owned_text::replace(transportProvider, other.transportProvider);
+    owned_text::replace(host, other.host);
+    port = other.port;
+    useHttp = other.useHttp;
+    useHex = other.useHex;
+    secure = other.secure;
+    owned_text::replace(script, other.script);
+    owned_text::replace(app, other.app);
+    owned_text::replace(uid, other.uid);
+    owned_text::replace(upwd, other.upwd);
+    useProxy = other.useProxy;
+    owned_text::replace(proxyHost, other.proxyHost);
+    proxyPort = other.proxyPort;
+    owned_text::replace(proxyUid, other.proxyUid);
+    owned_text::replace(proxyPwd, other.proxyPwd);
+    proxyHTTP11 = other.proxyHTTP11;
+    owned_text::replace(httpUid, other.httpUid);
+    owned_text::replace(httpPwd, other.httpPwd);
+    owned_text::replace(fullUrl, other.fullUrl);
+    owned_text::replace(proxyType, other.proxyType);
+    owned_text::replace(CAInfoFilePath, other.CAInfoFilePath);
+    owned_text::replace(proxyAuthenticationRealm,
+                        other.proxyAuthenticationRealm);
+    owned_text::replace(agent, other.agent);
+    owned_text::replace(appInfo, other.appInfo);
+    setMsgFlags(other.msgFlags);
+    owned_text::replace(PACUrl, other.PACUrl);
+    checkConnection = other.checkConnection;
+    doNotHashPassword = other.doNotHashPassword;
+    owned_text::replace(clientAddress, other.clientAddress);
+  } catch (...) {
+    clear();
+    throw;
+  }
 }
 
 ConParams::~ConParams() {
@@ -148,22 +133,22 @@ ConParams::~ConParams() {
   // pointer entry; a destructor must not throw, so such entries are dropped
   // first, with the values of the pointer entries.
   if (optionalParameters != nullptr) {
-    freeValues(optionalParameters);
+    owned_text::freeCopies(*optionalParameters);
     optionalParameters->clear();
   }
   clear();
 }
 
 void ConParams::setName(const char* value) {
-  replaceText(name, value);
+  owned_text::replace(name, value);
 }
 
 void ConParams::setTransportProvider(const char* value) {
-  replaceText(transportProvider, value);
+  owned_text::replace(transportProvider, value);
 }
 
 void ConParams::setHost(const char* value) {
-  replaceText(host, value);
+  owned_text::replace(host, value);
 }
 
 void ConParams::setPort(int value) {
@@ -183,19 +168,19 @@ void ConParams::setSecure(bool value) {
 }
 
 void ConParams::setScript(const char* value) {
-  replaceText(script, value);
+  owned_text::replace(script, value);
 }
 
 void ConParams::setApp(const char* value) {
-  replaceText(app, value);
+  owned_text::replace(app, value);
 }
 
 void ConParams::setUid(const char* value) {
-  replaceText(uid, value);
+  owned_text::replace(uid, value);
 }
 
 void ConParams::setUpwd(const char* value) {
-  replaceText(upwd, value);
+  owned_text::replace(upwd, value);
 }
 
 void ConParams::setUseProxy(bool value) {
@@ -203,7 +188,7 @@ void ConParams::setUseProxy(bool value) {
 }
 
 void ConParams::setProxyHost(const char* value) {
-  replaceText(proxyHost, value);
+  owned_text::replace(proxyHost, value);
 }
 
 void ConParams::setProxyPort(int value) {
@@ -211,11 +196,11 @@ void ConParams::setProxyPort(int value) {
 }
 
 void ConParams::setProxyUid(const char* value) {
-  replaceText(proxyUid, value);
+  owned_text::replace(proxyUid, value);
 }
 
 void ConParams::setProxyPwd(const char* value) {
-  replaceText(proxyPwd, value);
+  owned_text::replace(proxyPwd, value);
 }
 
 void ConParams::setProxyHTTP11(bool value) {
@@ -223,43 +208,43 @@ void ConParams::setProxyHTTP11(bool value) {
 }
 
 void ConParams::setHttpUid(const char* value) {
-  replaceText(httpUid, value);
+  owned_text::replace(httpUid, value);
 }
 
 void ConParams::setHttpPwd(const char* value) {
-  replaceText(httpPwd, value);
+  owned_text::replace(httpPwd, value);
 }
 
 void ConParams::setFullUrl(const char* value) {
-  replaceText(fullUrl, value);
+  owned_text::replace(fullUrl, value);
 }
 
 void ConParams::setProxyType(const char* value) {
-  replaceText(proxyType, value);
+  owned_text::replace(proxyType, value);
 }
 
 void ConParams::setCAInfoFilePath(const char* value) {
-  replaceText(CAInfoFilePath, value);
+  owned_text::replace(CAInfoFilePath, value);
 }
 
 void ConParams::setProxyAuthenticationRealm(const char* value) {
-  replaceText(proxyAuthenticationRealm, value);
+  owned_text::replace(proxyAuthenticationRealm, value);
 }
 
 void ConParams::setAgent(char* value) {
-  replaceText(agent, value);
+  owned_text::replace(agent, value);
 }
 
 void ConParams::setAgent(const char* value) {
-  replaceText(agent, value);
+  owned_text::replace(agent, value);
 }
 
 void ConParams::setAppInfo(char* value) {
-  replaceText(appInfo, value);
+  owned_text::replace(appInfo, value);
 }
 
 void ConParams::setAppInfo(const char* value) {
-  replaceText(appInfo, value);
+  owned_text::replace(appInfo, value);
 }
 
 void ConParams::setMsgFlags(long value) {
@@ -267,7 +252,7 @@ void ConParams::setMsgFlags(long value) {
 }
 
 void ConParams::setPACUrl(const char* value) {
-  replaceText(PACUrl, value);
+  owned_text::replace(PACUrl, value);
 }
 
 void ConParams::setCheckConnection(bool value) {
@@ -279,11 +264,11 @@ void ConParams::setDoNotHashPassword(bool value) {
 }
 
 void ConParams::setClientAddress(char* value) {
-  replaceText(clientAddress, value);
+  owned_text::replace(clientAddress, value);
 }
 
 void ConParams::setClientAddress(const char* value) {
-  replaceText(clientAddress, value);
+  owned_text::replace(clientAddress, value);
 }
 
 bool ConParams::isEmpty() {
@@ -328,13 +313,8 @@ StdHashTable* ConParams::getOptionalParameters() {
 }
 
 void ConParams::setOptionalParameter(const char* name, const char* value) {
-  if (optionalParameters == nullptr || name == nullptr || value == nullptr) {
-    return;
-  }
-  char* copy = strdup(value);
-  void* earlier = optionalParameters->getPointer(name);
-  optionalParameters->put(name, static_cast<void*>(copy));
-  free(earlier);
+  if (optionalParameters == nullptr || value == nullptr) return;
+  owned_text::putCopy(*optionalParameters, name, value);
 }
 
 char* ConParams::getOptionalParameter(char* name, char* defaultValue) {
@@ -356,12 +336,11 @@ StdHashTable* ConParams::cloneOptionalParameters(StdHashTable* source) {
   try {
     for (bool more = source->firstElement() != nullptr; more;
          more = source->nextElement() != nullptr) {
-      const char* value = static_cast<const char*>(source->getPointer());
-      copy->put(source->getName(),
-                static_cast<void*>(value != nullptr ? strdup(value) : nullptr));
+      owned_text::putCopy(*copy, source->getName(),
+                          static_cast<const char*>(source->getPointer()));
     }
   } catch (...) {
-    deleteTable(copy);
+    owned_text::deleteTable(copy);
     throw;
   }
   return copy;
@@ -375,7 +354,7 @@ void ConParams::clearOptionalParameters() {
        more = optionalParameters->nextElement() != nullptr) {
     optionalParameters->getPointer();
   }
-  freeValues(optionalParameters);
+  owned_text::freeCopies(*optionalParameters);
   optionalParameters->clear();
 }
 
@@ -414,12 +393,11 @@ void ConParams::setUrl(const void* urlElement) {
   }
 
   clearOptionalParameters();
-  StdHashTable* params = element->getParams();
-  if (params != nullptr) {
-    // Cloning first keeps the record's table in place should it throw.
-    StdHashTable* copy = cloneOptionalParameters(params);
+  // The element's table is already in the record's form (copies made with
+  // strdup under pointer entries), so the record takes it over instead of
+  // copying it: nothing is left that could run out of memory.
+  if (StdHashTable* params = element->getParams()) {
     delete optionalParameters;
-    optionalParameters = copy;
-    deleteTable(params);
+    optionalParameters = params;
   }
 }

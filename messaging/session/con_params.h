@@ -46,6 +46,9 @@
 ///   the table is freed; what clear() has not released yet stays owned by the
 ///   record. The destructor never throws: it drops such entries.
 /// Copies are made with the copy constructor only; there is no assignment.
+/// When memory runs out an operation throws std::bad_alloc and leaks
+/// nothing: a failed setter or setOptionalParameter() leaves the record as it
+/// was; a failed setUrl() leaves it valid, with part of the new address.
 /// Thread-safety: not safe for concurrent use; distinct records are
 /// independent.
 class TOLVEX_API ConParams {

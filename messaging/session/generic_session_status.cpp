@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tolvex/session/owned_text_internal.h"
+#include "tolvex/foundation/owned_text_internal.h"
 
 namespace {
 

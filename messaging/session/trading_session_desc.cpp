@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include "tolvex/errors/generic_exception.h"
 #include "tolvex/foundation/base_library_internal.h"
-#include "tolvex/session/owned_text_internal.h"
+#include "tolvex/foundation/owned_text_internal.h"
 
 namespace {
 
@@ -42,7 +44,12 @@ TradingSessionDesc::TradingSessionDesc(const char* subID, const char* id,
 
 TradingSessionDesc::TradingSessionDesc(const char* text) {
   init(nullptr, nullptr, nullptr, nullptr);
-  parse(text);
+  try {
+    parse(text);
+  } catch (...) {
+    releaseContents();
+    throw;
+  }
 }
 
 TradingSessionDesc::TradingSessionDesc(const TradingSessionDesc& other) {
@@ -52,8 +59,15 @@ TradingSessionDesc::TradingSessionDesc(const TradingSessionDesc& other) {
 TradingSessionDesc& TradingSessionDesc::operator=(
     const TradingSessionDesc& other) {
   if (this == &other) return *this;
-  releaseContents();
-  copyFrom(other);
+  // Copy, then swap: should the copy fail, this descriptor is as it was.
+  TradingSessionDesc copy(other);
+  std::swap(id, copy.id);
+  std::swap(subID, copy.subID);
+  std::swap(name, copy.name);
+  std::swap(desc, copy.desc);
+  std::swap(properties, copy.properties);
+  errorCode = copy.errorCode;
+  if (!other.errorMessage.empty()) errorMessage.swap(copy.errorMessage);
   return *this;
 }
 
@@ -63,16 +77,22 @@ TradingSessionDesc::~TradingSessionDesc() {
 
 void TradingSessionDesc::init(const char* subID, const char* id,
                               const char* name, const char* desc) {
-  properties = new StdHashTable();
   this->subID = nullptr;
   this->id = nullptr;
   this->name = nullptr;
   this->desc = nullptr;
-  setSubID(subID);
-  setID(id);
-  setName(name);
-  setDesc(desc);
+  properties = nullptr;
   errorCode = 0;
+  try {
+    properties = new StdHashTable();
+    setSubID(subID);
+    setID(id);
+    setName(name);
+    setDesc(desc);
+  } catch (...) {
+    releaseContents();
+    throw;
+  }
 }
 
 void TradingSessionDesc::releaseContents() {
@@ -85,9 +105,14 @@ void TradingSessionDesc::releaseContents() {
 
 void TradingSessionDesc::copyFrom(const TradingSessionDesc& other) {
   init(other.getSubID(), other.getID(), other.getName(), other.getDesc());
-  properties->copy(*other.properties);
+  try {
+    properties->copy(*other.properties);
+    if (!other.errorMessage.empty()) errorMessage = other.errorMessage;
+  } catch (...) {
+    releaseContents();
+    throw;
+  }
   errorCode = other.errorCode;
-  if (!other.errorMessage.empty()) errorMessage = other.errorMessage;
 }
 
 const char* TradingSessionDesc::getID() const {
@@ -169,8 +194,7 @@ void TradingSessionDesc::parse(const char* text) {
   if (text == nullptr) return;
 
   const std::size_t workSize = std::strlen(text) + 1;
-  char* work = static_cast<char*>(std::malloc(workSize));
-  if (work == nullptr) return;
+  const std::unique_ptr<char[]> work(new char[workSize]);
   void (TradingSessionDesc::*const setters[])(const char*) = {
       &TradingSessionDesc::setSubID, &TradingSessionDesc::setID,
       &TradingSessionDesc::setName};
@@ -180,17 +204,16 @@ void TradingSessionDesc::parse(const char* text) {
     if (separator == nullptr || separator == field) {
       // No separator follows, or the field is empty: the rest of the text,
       // separators included, is the last field.
-      base_library::strcpy_s(work, workSize, field);
-      (this->*setter)(work);
+      base_library::strcpy_s(work.get(), workSize, field);
+      (this->*setter)(work.get());
       break;
     }
-    base_library::strncpy_s(work, workSize, field,
+    base_library::strncpy_s(work.get(), workSize, field,
                             static_cast<std::size_t>(separator - field));
-    (this->*setter)(work);
+    (this->*setter)(work.get());
     if (separator[1] == '\0') break;
     field = separator + 1;
   }
-  std::free(work);
 }
 
 void TradingSessionDesc::toString(char* buffer, int size) const {
@@ -213,21 +236,19 @@ void TradingSessionDesc::toString(char* buffer, int size) const {
   }
 
   const std::size_t workSize = length + 1;
-  char* work = static_cast<char*>(std::calloc(workSize, 1));
-  if (work == nullptr) return;
-  std::snprintf(work, workSize, "%s;%s;%s;%s", getSubID(), getID(), getName(),
-                getDesc());
+  const std::unique_ptr<char[]> work(new char[workSize]());
+  std::snprintf(work.get(), workSize, "%s;%s;%s;%s", getSubID(), getID(),
+                getName(), getDesc());
   for (bool more = properties->firstElement() != nullptr; more;
        more = properties->nextElement() != nullptr) {
     if (currentProperty(properties, propertyName, value)) {
-      base_library::strcat_s(work, workSize, ";");
-      base_library::strcat_s(work, workSize, propertyName);
-      base_library::strcat_s(work, workSize, "=");
-      base_library::strcat_s(work, workSize, value);
+      base_library::strcat_s(work.get(), workSize, ";");
+      base_library::strcat_s(work.get(), workSize, propertyName);
+      base_library::strcat_s(work.get(), workSize, "=");
+      base_library::strcat_s(work.get(), workSize, value);
     }
   }
   // The stand-in's bounded copy leaves "" when the text and its NUL do not
   // fit in the buffer.
-  base_library::strncpy_s(buffer, bufferSize, work, bufferSize);
-  std::free(work);
+  base_library::strncpy_s(buffer, bufferSize, work.get(), bufferSize);
 }

@@ -26,6 +26,10 @@
 /// descriptor's own copies or a literal, never to be freed, valid until the
 /// member is set again, the descriptor is parsed into or assigned to, or it
 /// dies.
+/// When memory runs out an operation throws std::bad_alloc and leaks
+/// nothing; a failed constructor leaves nothing behind, and a failed setter
+/// or assignment leaves the descriptor as it was. A failed parse() leaves
+/// the texts it had read so far.
 /// Thread-safety: not safe for concurrent use, not even const calls:
 /// toString() and the property getters move the table's cursor.
 class TOLVEX_API TradingSessionDesc {
@@ -104,13 +108,15 @@ class TOLVEX_API TradingSessionDesc {
 
  private:
   /// Makes the property table and the copies of the texts, and zeroes the
-  /// error code; only for a descriptor whose members hold nothing.
+  /// error code; only for a descriptor under construction. When it throws,
+  /// nothing is left allocated.
   void init(const char* subID, const char* id, const char* name,
             const char* desc);
   /// Frees the four texts and deletes the property table.
   void releaseContents();
-  /// The common part of copying: takes `other`'s effective values,
+  /// The copy constructor's work: takes `other`'s effective values,
   /// properties and error code; the error text only when it is not empty.
+  /// When it throws, nothing is left allocated.
   void copyFrom(const TradingSessionDesc& other);
 
   char* id;
