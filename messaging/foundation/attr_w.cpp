@@ -1,7 +1,6 @@
 #include "tolvex/foundation/attr_w.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "tolvex/foundation/owned_text_internal.h"
 

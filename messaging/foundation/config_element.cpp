@@ -3,7 +3,6 @@
 #include <strings.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -96,8 +95,8 @@ bool ConfigElement::addAttribute(char const* name, char const* value) {
   // the earlier attribute goes only once the new one is in.
   AttrW* earlier = static_cast<AttrW*>(attributes_->getPointer(key.c_str()));
   attributes_->put(key.c_str(), static_cast<void*>(attribute.get()));
-  attribute
-      .release();  // NOLINT(bugprone-unused-return-value): the table owns it
+  // The table owns the attribute now.
+  attribute.release();  // NOLINT(bugprone-unused-return-value)
   delete earlier;
   return true;
 }

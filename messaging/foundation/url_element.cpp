@@ -1,7 +1,5 @@
 #include "tolvex/foundation/url_element.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 

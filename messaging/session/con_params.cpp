@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "tolvex/foundation/owned_text_internal.h"
