@@ -87,7 +87,8 @@ void StdVector::append(IVector* other) {
     for (int i = 0; i < count; ++i) elements_.push_back(other->elementAt(i));
   } catch (...) {
     // All or nothing: what was appended before the failure goes again.
-    elements_.resize(before);
+    elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(before),
+                    elements_.end());
     throw;
   }
   changed_ = true;
