@@ -668,7 +668,7 @@ TEST(ConfigElementAllocationFailure, BuildingAndQueriesLeakNothing) {
         auto child = std::make_unique<UrlElement>();
         if (e.addElement(child.get())) child.release();
       },
-      [](ConfigElement& e) { e.getAttribute("HOST"); },
+      [](ConfigElement& e) { e.getAttribute(kLongName); },
       [](ConfigElement& e) { std::unique_ptr<IVector>(e.getElements("url")); },
       [](ConfigElement& e) {
         std::unique_ptr<IVector>(e.getElements("url", "NAME", "URL"));
