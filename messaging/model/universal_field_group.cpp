@@ -1,8 +1,10 @@
 #include "tolvex/model/universal_field_group.h"
 
+#include <cstddef>
 #include <tuple>
 #include <utility>
 
+#include "tolvex/model/node_allocator_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 
 namespace {
@@ -40,6 +42,23 @@ bool UniversalFieldGroup::NameOrder::operator()(const char* a,
 }
 
 UniversalFieldGroup::UniversalFieldGroup() {
+  // The layout is part of the binary interface: the node allocator must
+  // leave the map as large as with std::allocator, and the members where
+  // they were on i386 and x86-64.
+  static_assert(sizeof(FieldMap) ==
+                    sizeof(std::map<std::string, UniversalField, NameOrder>),
+                "the map's size is fixed");
+  static_assert(alignof(FieldMap) ==
+                    alignof(std::map<std::string, UniversalField, NameOrder>),
+                "the map's alignment is fixed");
+  static_assert(sizeof(void*) == 4 || sizeof(void*) == 8, "i386 or x86-64");
+  constexpr std::size_t word = sizeof(void*);
+  static_assert(sizeof(UniversalFieldGroup) == 8 * word, "the group's size");
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+  static_assert(offsetof(UniversalFieldGroup, cursor_) == word, "cursor_");
+  static_assert(offsetof(UniversalFieldGroup, fields_) == 2 * word, "fields_");
+#pragma GCC diagnostic pop
   cursor_ = fields_.end();
 }
 

@@ -25,8 +25,10 @@
 // - Out of memory, every setter, putField() and the copies throw
 //   std::bad_alloc and leave the group as it was.
 
+#include <cstddef>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "tolvex/export.h"
 #include "tolvex/model/i_field_group.h"
@@ -78,6 +80,7 @@ class TOLVEX_API UniversalFieldGroup : public IFieldGroup {
 
  private:
   friend class UniversalMessage;
+  friend class UniversalFieldGroupList;
 
   // Byte order of names, comparable with plain C strings so that a lookup
   // by name makes no string.
@@ -87,7 +90,29 @@ class TOLVEX_API UniversalFieldGroup : public IFieldGroup {
     bool operator()(const std::string& a, const char* b) const;
     bool operator()(const char* a, const std::string& b) const;
   };
-  using FieldMap = std::map<std::string, UniversalField, NameOrder>;
+  // Takes the nodes of the model's containers from a per-thread cache of
+  // freed blocks. Stateless, so that a container using it keeps the size and
+  // layout it has with std::allocator.
+  template <typename T>
+  struct NodeAllocator {
+    using value_type = T;
+    NodeAllocator() = default;
+    template <typename U>
+    NodeAllocator(const NodeAllocator<U>&) {}
+    T* allocate(std::size_t count);
+    void deallocate(T* block, std::size_t count) noexcept;
+    template <typename U>
+    bool operator==(const NodeAllocator<U>&) const {
+      return true;
+    }
+    template <typename U>
+    bool operator!=(const NodeAllocator<U>&) const {
+      return false;
+    }
+  };
+  using FieldMap =
+      std::map<std::string, UniversalField, NameOrder,
+               NodeAllocator<std::pair<const std::string, UniversalField>>>;
 
   // Appends toString() to `out`.
   void appendDump(std::string& out) const;

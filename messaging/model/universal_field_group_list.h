@@ -45,7 +45,9 @@ class TOLVEX_API UniversalFieldGroupList : public IFieldGroupList {
   int size() const override;
 
  private:
-  using GroupRing = std::list<UniversalFieldGroup>;
+  using GroupRing =
+      std::list<UniversalFieldGroup,
+                UniversalFieldGroup::NodeAllocator<UniversalFieldGroup>>;
 
   mutable GroupRing::const_iterator cursor_;
   GroupRing groups_;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "tolvex/model/model_test_util.h"
 #include "tolvex/model/universal_field_group_list.h"
@@ -106,6 +110,48 @@ TEST(UniversalMessage, ConstantsHaveTheirTexts) {
   EXPECT_STREQ("U21", IMessage::TAG_PING);
   EXPECT_STREQ("IMessage", IMessage::TAG_IMESSAGE);
   EXPECT_STREQ("35", UniversalMessage::TAG_MSGTYPE);
+}
+
+// The nodes of fields and groups are cached per thread when freed. Messages
+// built on one thread stay whole after it ends, and die on another thread;
+// one message is larger than any thread's cache holds.
+TEST(UniversalMessage, MessagesOutliveTheThreadThatBuiltThem) {
+  const auto build = [](int entries) {
+    auto message = std::make_unique<UniversalMessage>("S1", "W");
+    UniversalFieldGroupList list;
+    for (int i = 0; i < entries; ++i) {
+      UniversalFieldGroup entry;
+      entry.setValueInt("271", i);
+      entry.setValueDouble("270", 1.0825 + i);
+      entry.setValue("272", std::string(i % 100, 'x').c_str());
+      list.put(&entry);
+    }
+    message->setValue("268", &list);
+    return message;
+  };
+  const std::string small = build(3)->toString();
+  const std::string large = build(5000)->toString();
+
+  using Batch = std::vector<std::unique_ptr<UniversalMessage>>;
+  Batch previous;
+  for (int round = 0; round < 4; ++round) {
+    Batch next;
+    // Each thread frees the last round's messages and builds the next's.
+    std::thread worker([&] {
+      previous.clear();
+      for (int i = 0; i < 20; ++i) {
+        next.push_back(build(3));
+        next.push_back(std::make_unique<UniversalMessage>(*next.back()));
+      }
+      next.push_back(build(5000));
+    });
+    worker.join();
+    for (std::size_t i = 0; i + 1 < next.size(); ++i) {
+      ASSERT_EQ(small, next[i]->toString());
+    }
+    ASSERT_EQ(large, next.back()->toString());
+    previous = std::move(next);
+  }
 }
 
 }  // namespace
