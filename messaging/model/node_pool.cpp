@@ -45,7 +45,9 @@ struct Cache {
   State state;
 };
 
-thread_local Cache cache = {};
+// In the static TLS block, reached without a call: the library is linked by
+// its programs rather than opened later, and the cache is small.
+thread_local Cache cache __attribute__((tls_model("initial-exec"))) = {};
 
 // Empties the cache when its thread ends and closes it for good.
 struct Drain {
