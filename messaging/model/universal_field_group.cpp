@@ -22,6 +22,25 @@ inline bool nameLess(const char* a, const char* b) {
   return *x < *y;
 }
 
+// The first entry whose key is not below `key`, and whether its key is `key`.
+template <typename Map>
+typename Map::iterator seek(Map& map, const char* key, bool& found) {
+  const typename Map::iterator it = map.lower_bound(key);
+  found = it != map.end() && !map.key_comp()(key, it->first);
+  return it;
+}
+
+// Builds a field from `args` in a new map node under `key`, at `hint`: no
+// temporary field.
+template <typename Map, typename... Args>
+UniversalField* emplaceAt(Map& map, typename Map::iterator hint,
+                          const char* key, const Args&... args) {
+  return &map.emplace_hint(hint, std::piecewise_construct,
+                           std::forward_as_tuple(key),
+                           std::forward_as_tuple(args...))
+              ->second;
+}
+
 }  // namespace
 
 // std::string compares through char_traits<char>, which orders bytes as
@@ -130,25 +149,22 @@ template <typename... Args>
 UniversalField* UniversalFieldGroup::emplaceIfAbsent(const char* key,
                                                      const Args&... args) {
   if (key == nullptr) return nullptr;
-  const FieldMap::iterator hint = fields_.lower_bound(key);
-  if (hint != fields_.end() && !fields_.key_comp()(key, hint->first)) {
-    return nullptr;
-  }
-  // Built in place in the new map node: no temporary field.
-  return &fields_
-              .emplace_hint(hint, std::piecewise_construct,
-                            std::forward_as_tuple(key),
-                            std::forward_as_tuple(args...))
-              ->second;
+  bool found;
+  const FieldMap::iterator hint = seek(fields_, key, found);
+  return found ? nullptr : emplaceAt(fields_, hint, key, args...);
 }
 
+// One search serves both outcomes: the field found is set, or the new one is
+// built where the search ended.
 void UniversalFieldGroup::setValue(const char* name, const char* text) {
   if (name == nullptr) return;
-  if (UniversalField* field = find(name)) {
-    field->setName(name);
-    field->setValue(text);
+  bool found;
+  const FieldMap::iterator it = seek(fields_, name, found);
+  if (found) {
+    it->second.setName(name);
+    it->second.setValue(text);
   } else {
-    emplaceIfAbsent(name, name, text);
+    emplaceAt(fields_, it, name, name, text);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -292,6 +293,34 @@ TEST(UniversalFieldGroup, NameOrderAgreesWithStrcmp) {
     EXPECT_EQ(static_cast<int>(first), group.getValueInt(names[i].c_str()));
   }
   EXPECT_EQ(nullptr, group.find("zz"));
+}
+
+// Texts replace and numbers insert only, on names met in random order, new
+// and known: the group ends as a map of text forms does.
+TEST(UniversalFieldGroup, SettersAgreeWithAMapOfTexts) {
+  std::mt19937 random(7);
+  std::map<std::string, std::string> expected;
+  UniversalFieldGroup group;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string name = std::to_string(random() % 400);
+    const std::string text = "t" + std::to_string(i);
+    if (random() % 3 == 0) {
+      group.setValueInt(name.c_str(), i);
+      expected.emplace(name, std::to_string(i));
+    } else {
+      group.setValue(name.c_str(), text.c_str());
+      expected[name] = text;
+    }
+  }
+  ASSERT_EQ(expected.size(), static_cast<std::size_t>(group.size()));
+  const IField* field = group.getFirst();
+  for (const auto& entry : expected) {
+    ASSERT_NE(nullptr, field);
+    EXPECT_EQ(entry.first, field->getName());
+    EXPECT_EQ(entry.second, field->getValueString());
+    field = group.getNext();
+  }
+  EXPECT_EQ(nullptr, field);
 }
 
 }  // namespace
