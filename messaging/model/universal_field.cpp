@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +12,8 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+
+#include <langinfo.h>
 
 #include "tolvex/foundation/base_library_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
@@ -71,11 +72,6 @@ T truncateDouble(double value) {
   return static_cast<T>(value);
 }
 
-// Writes the "%.60f" text of value and a terminator into [dest, dest + size)
-// and returns true, or returns false when it does not fit. std::to_chars gives
-// the same digits as printf several times faster, but always with a '.', so
-// the locale's decimal point is put in its place (or printf does the work
-// when that point is longer than one byte).
 // The exact "%.60f" text of value, with `point` as the decimal point, when
 // its binary fraction has at most 60 bits and its integer part fits 64 bits
 // (every price and quantity does): the fraction then has at most 60 decimals,
@@ -137,8 +133,14 @@ char* formatShortFraction(double value, char point, char* dest,
   return end;
 }
 
+// Writes the "%.60f" text of value and a terminator into [dest, dest + size)
+// and returns true, or returns false when it does not fit. std::to_chars gives
+// the same digits as printf several times faster, but always with a '.', so
+// the locale's decimal point is put in its place (or printf does the work
+// when that point is longer than one byte). The point is the one printf
+// uses, that of the thread's LC_NUMERIC, read without localeconv()'s copying.
 bool formatDouble(double value, char* dest, std::size_t size) {
-  const char* point = std::localeconv()->decimal_point;
+  const char* point = nl_langinfo(RADIXCHAR);
   if (point[0] != '\0' && point[1] == '\0') {
     if (const char* end = formatShortFraction(value, point[0], dest, size)) {
       return end != dest;
