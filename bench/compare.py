@@ -47,7 +47,10 @@ def run_benchmarks(binary, repetitions, min_time, bench_filter):
     if min_time is not None:
         command.append("--benchmark_min_time=%s" % min_time)
     if repetitions > 1:
+        # Interleaved repetitions spread a busy spell of a shared machine
+        # over both sides of a ratio instead of over one of them.
         command += ["--benchmark_repetitions=%d" % repetitions,
+                    "--benchmark_enable_random_interleaving=true",
                     "--benchmark_report_aggregates_only=true"]
     subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
     try:
