@@ -72,91 +72,134 @@ T truncateDouble(double value) {
   return static_cast<T>(value);
 }
 
-// The exact "%.60f" text of value, with `point` as the decimal point, when
-// its binary fraction has at most 60 bits and its integer part fits 64 bits
-// (every price and quantity does): the fraction then has at most 60 decimals,
-// each one the next multiple of ten shifted out of it, and nothing needs
-// rounding. Returns null when value is not of that kind; otherwise the end
-// of the text written to dest, or dest itself when the text does not fit.
-char* formatShortFraction(double value, char point, char* dest,
-                          std::size_t size) {
+// A double whose binary fraction has at most 60 bits and whose integer part
+// fits 64 bits (every price and quantity does): its "%.60f" text is exact,
+// the fraction having at most 60 decimals, each one the next multiple of ten
+// shifted out of it, with nothing to round.
+struct ShortFraction {
+  bool negative;
+  std::uint64_t integer;
+  std::uint64_t fraction;  // the bits below the binary point
+  int shift;               // the number of those bits
+};
+
+// Splits value into `parts` and returns true when it is a short fraction.
+bool splitShortFraction(double value, ShortFraction& parts) {
   std::uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   const int biased = static_cast<int>(bits >> 52 & 0x7ff);
-  if (biased == 0x7ff) return nullptr;  // infinity, NaN
+  if (biased == 0x7ff) return false;  // infinity, NaN
   std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
   int exponent = -1074;  // subnormals
   if (biased != 0) {
     mantissa |= std::uint64_t{1} << 52;
     exponent = biased - 1075;
   }
-  if (exponent > 11 || exponent < -kDecimals) return nullptr;
-  const int shift = exponent < 0 ? -exponent : 0;
-  const std::uint64_t integer =
-      exponent < 0 ? mantissa >> shift : mantissa << exponent;
-  std::uint64_t fraction =
-      exponent < 0 ? mantissa & ((std::uint64_t{1} << shift) - 1) : 0;
+  if (exponent > 11 || exponent < -kDecimals) return false;
+  parts.negative = bits >> 63 != 0;
+  parts.shift = exponent < 0 ? -exponent : 0;
+  parts.integer = exponent < 0 ? mantissa >> parts.shift : mantissa << exponent;
+  parts.fraction =
+      exponent < 0 ? mantissa & ((std::uint64_t{1} << parts.shift) - 1) : 0;
+  return true;
+}
 
-  char digits[20];
-  const char* digitsEnd = std::to_chars(digits, digits + 20, integer).ptr;
-  const std::size_t length =
-      (bits >> 63) + (digitsEnd - digits) + 1 + kDecimals;
-  if (length >= size) return dest;
+// The length of the text writeShortFraction makes, without a terminator.
+std::size_t shortFractionLength(const ShortFraction& parts) {
+  std::size_t digits = 1;
+  for (std::uint64_t rest = parts.integer; rest >= 10; rest /= 10) ++digits;
+  return parts.negative + digits + 1 + kDecimals;
+}
+
+// "00" to "99", two characters each.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324"
+    "25262728293031323334353637383940414243444546474849"
+    "50515253545556575859606162636465666768697071727374"
+    "75767778798081828384858687888990919293949596979899";
+
+// Writes the text of `parts` with `point` as the decimal point to dest,
+// which has room for shortFractionLength(parts) characters, and returns its
+// end; no terminator.
+char* writeShortFraction(const ShortFraction& parts, char point, char* dest) {
   char* p = dest;
-  if (bits >> 63) *p++ = '-';
-  p = std::copy(static_cast<const char*>(digits), digitsEnd, p);
+  if (parts.negative) *p++ = '-';
+  p = std::to_chars(p, p + 20, parts.integer).ptr;
   *p++ = point;
-  // The decimals leave `width` at a time, the next multiple of 10^width
-  // shifted out of the fraction; the widest step whose product stays below
-  // 2^64 shortens the chain of dependent multiplications. Every width divides
-  // the 60 decimals.
+  // The decimals leave two at a time, the next multiple of 100 shifted out
+  // of the fraction (one at a time for the few fractions of more than 57
+  // bits, where 100 times the fraction would pass 2^64). Every price's
+  // fraction runs out of bits well before the 60th decimal; the zeros after
+  // it are written at once.
+  const int shift = parts.shift;
   const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
-  int width = 1;
-  std::uint64_t scale = 10;
-  while (width < 4 && scale * 10 <= (~std::uint64_t{0} >> shift)) {
-    scale *= 10;
-    ++width;
-  }
+  std::uint64_t fraction = parts.fraction;
   char* const end = p + kDecimals;
-  while (p != end && fraction != 0) {
-    fraction *= scale;
-    unsigned group = static_cast<unsigned>(fraction >> shift);
-    fraction &= mask;
-    for (int i = width - 1; i >= 0; --i) {
-      p[i] = static_cast<char>('0' + group % 10);
-      group /= 10;
+  if (shift <= 57) {
+    while (p != end && fraction != 0) {
+      fraction *= 100;
+      std::memcpy(p, kDigitPairs + 2 * (fraction >> shift), 2);
+      fraction &= mask;
+      p += 2;
     }
-    p += width;
+  } else {
+    while (p != end && fraction != 0) {
+      fraction *= 10;
+      *p++ = static_cast<char>('0' + (fraction >> shift));
+      fraction &= mask;
+    }
   }
-  std::memset(p, '0', end - p);  // a fraction that ran out of bits
-  *end = '\0';
+  std::memset(p, '0', end - p);
   return end;
+}
+
+// The decimal point printf uses, that of the thread's LC_NUMERIC, read
+// without localeconv()'s copying; '\0' when it is longer than one byte.
+char singleBytePoint() {
+  const char* point = nl_langinfo(RADIXCHAR);
+  return point[0] != '\0' && point[1] == '\0' ? point[0] : '\0';
 }
 
 // Writes the "%.60f" text of value and a terminator into [dest, dest + size)
 // and returns true, or returns false when it does not fit. std::to_chars gives
 // the same digits as printf several times faster, but always with a '.', so
 // the locale's decimal point is put in its place (or printf does the work
-// when that point is longer than one byte). The point is the one printf
-// uses, that of the thread's LC_NUMERIC, read without localeconv()'s copying.
+// when that point is longer than one byte).
 bool formatDouble(double value, char* dest, std::size_t size) {
-  const char* point = nl_langinfo(RADIXCHAR);
-  if (point[0] != '\0' && point[1] == '\0') {
-    if (const char* end = formatShortFraction(value, point[0], dest, size)) {
-      return end != dest;
+  const char point = singleBytePoint();
+  if (point != '\0') {
+    ShortFraction parts;
+    if (splitShortFraction(value, parts)) {
+      if (shortFractionLength(parts) >= size) return false;
+      *writeShortFraction(parts, point, dest) = '\0';
+      return true;
     }
     const std::to_chars_result result = std::to_chars(
         dest, dest + size - 1, value, std::chars_format::fixed, kDecimals);
     if (result.ec != std::errc()) return false;
     *result.ptr = '\0';
-    if (point[0] != '.') {
+    if (point != '.') {
       char* dot = static_cast<char*>(std::memchr(dest, '.', result.ptr - dest));
-      if (dot != nullptr) *dot = point[0];
+      if (dot != nullptr) *dot = point;
     }
     return true;
   }
   const int length = std::snprintf(dest, size, "%.*f", kDecimals, value);
   return length >= 0 && static_cast<std::size_t>(length) < size;
+}
+
+// Appends "field: <name> = " and room for `valueLength` characters, then
+// "\n", to out; returns where the value goes.
+char* openLine(std::string& out, const std::string& name,
+               std::size_t valueLength) {
+  const std::size_t start = out.size();
+  out.resize(start + 7 + name.size() + 3 + valueLength + 1);
+  char* p = &out[start];
+  p = std::copy_n("field: ", 7, p);
+  p = std::copy_n(name.data(), name.size(), p);
+  p = std::copy_n(" = ", 3, p);
+  p[valueLength] = '\n';
+  return p;
 }
 
 template <typename T>
@@ -302,19 +345,40 @@ std::string UniversalField::toString() const {
   return line;
 }
 
-// The line is sized once and its pieces copied in: a dump is mostly these
-// lines, and one growth step per line costs less than one per piece.
+// The line is sized once and the value written straight into it: a dump is
+// mostly these lines, and one growth step per line costs less than one per
+// piece. Numbers skip the text buffer.
 void UniversalField::appendLine(std::string& out) const {
-  const char* text = getValueString();
-  const std::size_t textLength = text != nullptr ? std::strlen(text) : 0;
-  const std::size_t start = out.size();
-  out.resize(start + 7 + name_.size() + 3 + textLength + 1);
-  char* p = &out[start];
-  p = std::copy_n("field: ", 7, p);
-  p = std::copy_n(name_.data(), name_.size(), p);
-  p = std::copy_n(" = ", 3, p);
-  p = std::copy_n(text != nullptr ? text : "", textLength, p);
-  *p = '\n';
+  ShortFraction parts;
+  char point;
+  if (type_ == DT_DOUBLE && (point = singleBytePoint()) != '\0' &&
+      splitShortFraction(double_, parts)) {
+    writeShortFraction(parts, point,
+                       openLine(out, name_, shortFractionLength(parts)));
+    return;
+  }
+  char number[24];
+  const char* text = number;
+  std::size_t length = 0;
+  switch (type_) {
+    case DT_INT:
+      length = std::to_chars(number, number + sizeof number, int_).ptr - number;
+      break;
+    case DT_LONG:
+      length =
+          std::to_chars(number, number + sizeof number, long_).ptr - number;
+      break;
+    case DT_STRING:
+      text = text_;
+      length = std::strlen(text);
+      break;
+    case DT_LIST:
+    case DT_DOUBLE:
+      text = getValueString();
+      length = std::strlen(text);
+      break;
+  }
+  std::memcpy(openLine(out, name_, length), text, length);
 }
 
 // Every setter makes the new storage before releasing the old one, so that

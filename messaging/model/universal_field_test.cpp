@@ -185,9 +185,12 @@ TEST(UniversalField, DoubleTextMatchesPrintf) {
         std::ldexp(1.0, -60), std::ldexp(3.0, -61)}) {
     values.push_back(value);
   }
+  // The dump writes the text itself, without the field's buffer.
   UniversalField field("F");
   for (double value : values) {
     field.setValueDouble(value);
+    ASSERT_EQ("field: F = " + printfText(value) + "\n", field.toString())
+        << value;
     ASSERT_EQ(printfText(value), field.getValueString()) << value;
   }
 }
@@ -208,6 +211,8 @@ TEST(UniversalField, DoubleTextFollowsTheLocaleDecimalPoint) {
   const std::string largeExpected = printfText(-1e200);
   EXPECT_EQ(smallExpected, small.getValueString());
   EXPECT_EQ(largeExpected, large.getValueString());
+  EXPECT_EQ("field: F = " + smallExpected + "\n", small.toString());
+  EXPECT_EQ("field: G = " + largeExpected + "\n", large.toString());
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
@@ -393,10 +398,14 @@ TEST(UniversalField, ToStringLines) {
   const LineRow rows[] = {
       // int in decimal
       {"int", UniversalField("55", 7), "field: 55 = 7\n"},
+      {"int min", UniversalField("55", std::numeric_limits<int>::min()),
+       "field: 55 = -2147483648\n"},
       // text as stored
       {"text", UniversalField("1", "abc"), "field: 1 = abc\n"},
       // long in decimal
       {"long", UniversalField("L", -5LL), "field: L = -5\n"},
+      {"long min", UniversalField("L", std::numeric_limits<long long>::min()),
+       "field: L = -9223372036854775808\n"},
       // double with sixty decimals: 0.5 gives 62 characters
       {"double", UniversalField("D", 0.5),
        "field: D = 0.500000000000000000000000000000000000000000000000000000"
