@@ -1,5 +1,7 @@
 #include "tolvex/model/universal_field.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -13,9 +15,8 @@
 #include <new>
 #include <type_traits>
 
-#include <langinfo.h>
-
 #include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 
 const int IField::DT_NULL;
@@ -104,6 +105,10 @@ bool splitShortFraction(double value, ShortFraction& parts) {
   return true;
 }
 
+// The most characters writeShortFraction writes: a sign, the 20 digits of
+// 2^64 - 1, the point and the decimals.
+constexpr std::size_t kShortFractionBound = 1 + 20 + 1 + kDecimals;
+
 // The length of the text writeShortFraction makes, without a terminator.
 std::size_t shortFractionLength(const ShortFraction& parts) {
   std::size_t digits = 1;
@@ -119,7 +124,7 @@ constexpr char kDigitPairs[] =
     "75767778798081828384858687888990919293949596979899";
 
 // Writes the text of `parts` with `point` as the decimal point to dest,
-// which has room for shortFractionLength(parts) characters, and returns its
+// which has room for kShortFractionBound characters, and returns its
 // end; no terminator.
 char* writeShortFraction(const ShortFraction& parts, char point, char* dest) {
   char* p = dest;
@@ -186,20 +191,6 @@ bool formatDouble(double value, char* dest, std::size_t size) {
   }
   const int length = std::snprintf(dest, size, "%.*f", kDecimals, value);
   return length >= 0 && static_cast<std::size_t>(length) < size;
-}
-
-// Appends "field: <name> = " and room for `valueLength` characters, then
-// "\n", to out; returns where the value goes.
-char* openLine(std::string& out, const std::string& name,
-               std::size_t valueLength) {
-  const std::size_t start = out.size();
-  out.resize(start + 7 + name.size() + 3 + valueLength + 1);
-  char* p = &out[start];
-  p = std::copy_n("field: ", 7, p);
-  p = std::copy_n(name.data(), name.size(), p);
-  p = std::copy_n(" = ", 3, p);
-  p[valueLength] = '\n';
-  return p;
 }
 
 template <typename T>
@@ -289,9 +280,7 @@ UniversalField& UniversalField::operator=(const UniversalField& other) {
   return *this;
 }
 
-UniversalField::~UniversalField() {
-  free();
-}
+UniversalField::~UniversalField() { free(); }
 
 void UniversalField::copy(const UniversalField& other) {
   if (&other == this) return;
@@ -345,40 +334,75 @@ std::string UniversalField::toString() const {
   return line;
 }
 
-// The line is sized once and the value written straight into it: a dump is
-// mostly these lines, and one growth step per line costs less than one per
-// piece. Numbers skip the text buffer.
 void UniversalField::appendLine(std::string& out) const {
+  DumpWriter(out).line(*this);
+}
+
+DumpWriter::DumpWriter(std::string& out)
+    : out_(out),
+      p_(&out[0] + out.size()),
+      end_(p_),
+      point_(singleBytePoint()) {}
+
+DumpWriter::~DumpWriter() { out_.resize(p_ - &out_[0]); }
+
+// Doubling, or more: every step zero-fills and may move the text, and a dump
+// takes few of them.
+void DumpWriter::grow(std::size_t length) {
+  const std::size_t used = p_ - &out_[0];
+  out_.resize(std::max({used + length, 2 * out_.size(), out_.capacity()}));
+  p_ = &out_[0] + used;
+  end_ = &out_[0] + out_.size();
+}
+
+void DumpWriter::put(const char* text, std::size_t length) {
+  p_ = std::copy_n(text, length, room(length));
+}
+
+char* DumpWriter::openLine(const std::string& name, std::size_t valueLength) {
+  char* p = room(7 + name.size() + 3 + valueLength + 1);
+  p = std::copy_n("field: ", 7, p);
+  p = std::copy_n(name.data(), name.size(), p);
+  return std::copy_n(" = ", 3, p);
+}
+
+// Numbers skip the text buffer; a double's text is written straight into
+// the line.
+void DumpWriter::line(const UniversalField& field) {
   ShortFraction parts;
-  char point;
-  if (type_ == DT_DOUBLE && (point = singleBytePoint()) != '\0' &&
-      splitShortFraction(double_, parts)) {
-    writeShortFraction(parts, point,
-                       openLine(out, name_, shortFractionLength(parts)));
-    return;
+  char* p;
+  if (field.type_ == IField::DT_DOUBLE && point_ != '\0' &&
+      splitShortFraction(field.double_, parts)) {
+    p = writeShortFraction(parts, point_,
+                           openLine(field.name_, kShortFractionBound));
+  } else {
+    char number[24];
+    const char* text = number;
+    std::size_t length = 0;
+    switch (field.type_) {
+      case IField::DT_INT:
+        length = std::to_chars(number, number + sizeof number, field.int_).ptr -
+                 number;
+        break;
+      case IField::DT_LONG:
+        length =
+            std::to_chars(number, number + sizeof number, field.long_).ptr -
+            number;
+        break;
+      case IField::DT_STRING:
+        text = field.text_;
+        length = std::strlen(text);
+        break;
+      case IField::DT_LIST:
+      case IField::DT_DOUBLE:
+        text = field.getValueString();
+        length = std::strlen(text);
+        break;
+    }
+    p = std::copy_n(text, length, openLine(field.name_, length));
   }
-  char number[24];
-  const char* text = number;
-  std::size_t length = 0;
-  switch (type_) {
-    case DT_INT:
-      length = std::to_chars(number, number + sizeof number, int_).ptr - number;
-      break;
-    case DT_LONG:
-      length =
-          std::to_chars(number, number + sizeof number, long_).ptr - number;
-      break;
-    case DT_STRING:
-      text = text_;
-      length = std::strlen(text);
-      break;
-    case DT_LIST:
-    case DT_DOUBLE:
-      text = getValueString();
-      length = std::strlen(text);
-      break;
-  }
-  std::memcpy(openLine(out, name_, length), text, length);
+  *p++ = '\n';
+  p_ = p;
 }
 
 // Every setter makes the new storage before releasing the old one, so that
@@ -388,21 +412,15 @@ void UniversalField::replaceKind(int type) {
   type_ = type;
 }
 
-int UniversalField::getDataType() const {
-  return type_;
-}
+int UniversalField::getDataType() const { return type_; }
 
 void UniversalField::setName(const char* name) {
   if (name != nullptr) name_ = name;
 }
 
-const char* UniversalField::getName() const {
-  return name_.c_str();
-}
+const char* UniversalField::getName() const { return name_.c_str(); }
 
-bool UniversalField::isNullValue() const {
-  return type_ == DT_NULL;
-}
+bool UniversalField::isNullValue() const { return type_ == DT_NULL; }
 
 // A text that fits the text buffer lives there: the buffer only serves
 // number kinds otherwise, so it stays as it is until the value is replaced,

@@ -92,7 +92,7 @@ class TOLVEX_API UniversalField : public IField {
   const void* getValueBinary(int& length) const override;
 
  private:
-  friend class UniversalFieldGroup;
+  friend class DumpWriter;
 
   static const int kTextBufferSize = 64;
 

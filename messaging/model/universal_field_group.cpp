@@ -4,6 +4,7 @@
 #include <tuple>
 #include <utility>
 
+#include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/node_allocator_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 
@@ -114,35 +115,39 @@ std::string UniversalFieldGroup::toString() const {
 }
 
 void UniversalFieldGroup::appendDump(std::string& out) const {
-  out.append("<group>\n", 8);
+  DumpWriter(out).group(*this);
+}
+
+void DumpWriter::group(const UniversalFieldGroup& group) {
+  put("<group>\n", 8);
   // A private walk: the group's own cursor is left where it is.
-  for (const FieldMap::value_type& entry : fields_) {
+  for (const UniversalFieldGroup::FieldMap::value_type& entry : group.fields_) {
     const UniversalField& field = entry.second;
     switch (field.type_) {
       case IField::DT_INT:
       case IField::DT_STRING:
       case IField::DT_DOUBLE:
       case IField::DT_LONG:
-        field.appendLine(out);
+        line(field);
         break;
       case IField::DT_LIST: {
-        field.appendLine(out);
-        out.append("<list>\n", 7);
+        line(field);
+        put("<list>\n", 7);
         // The list's own cursor walks it, and so ends at the end position.
         const UniversalFieldGroupList& list = *field.list_;
-        for (const IFieldGroup* group = list.getFirst(); group != nullptr;
-             group = list.getNext()) {
+        for (const IFieldGroup* nested = list.getFirst(); nested != nullptr;
+             nested = list.getNext()) {
           // A UniversalFieldGroupList holds UniversalFieldGroup objects only.
-          static_cast<const UniversalFieldGroup*>(group)->appendDump(out);
+          this->group(*static_cast<const UniversalFieldGroup*>(nested));
         }
-        out.append("</list>\n", 8);
+        put("</list>\n", 8);
         break;
       }
       default:  // no value, binary: no line
         break;
     }
   }
-  out.append("</group>\n", 9);
+  put("</group>\n", 9);
 }
 
 template <typename... Args>

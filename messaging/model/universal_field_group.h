@@ -79,6 +79,7 @@ class TOLVEX_API UniversalFieldGroup : public IFieldGroup {
   int size() const override;
 
  private:
+  friend class DumpWriter;
   friend class UniversalMessage;
   friend class UniversalFieldGroupList;
 
