@@ -1,7 +1,5 @@
 #include "tolvex/model/universal_field.h"
 
-#include <langinfo.h>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -14,6 +12,8 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+
+#include <langinfo.h>
 
 #include "tolvex/foundation/base_library_internal.h"
 #include "tolvex/model/dump_writer_internal.h"
@@ -280,7 +280,9 @@ UniversalField& UniversalField::operator=(const UniversalField& other) {
   return *this;
 }
 
-UniversalField::~UniversalField() { free(); }
+UniversalField::~UniversalField() {
+  free();
+}
 
 void UniversalField::copy(const UniversalField& other) {
   if (&other == this) return;
@@ -344,7 +346,9 @@ DumpWriter::DumpWriter(std::string& out)
       end_(p_),
       point_(singleBytePoint()) {}
 
-DumpWriter::~DumpWriter() { out_.resize(p_ - &out_[0]); }
+DumpWriter::~DumpWriter() {
+  out_.resize(p_ - &out_[0]);
+}
 
 // Doubling, or more: every step zero-fills and may move the text, and a dump
 // takes few of them.
@@ -412,15 +416,21 @@ void UniversalField::replaceKind(int type) {
   type_ = type;
 }
 
-int UniversalField::getDataType() const { return type_; }
+int UniversalField::getDataType() const {
+  return type_;
+}
 
 void UniversalField::setName(const char* name) {
   if (name != nullptr) name_ = name;
 }
 
-const char* UniversalField::getName() const { return name_.c_str(); }
+const char* UniversalField::getName() const {
+  return name_.c_str();
+}
 
-bool UniversalField::isNullValue() const { return type_ == DT_NULL; }
+bool UniversalField::isNullValue() const {
+  return type_ == DT_NULL;
+}
 
 // A text that fits the text buffer lives there: the buffer only serves
 // number kinds otherwise, so it stays as it is until the value is replaced,

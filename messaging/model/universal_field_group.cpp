@@ -115,6 +115,10 @@ std::string UniversalFieldGroup::toString() const {
 }
 
 void UniversalFieldGroup::appendDump(std::string& out) const {
+  // Room for a small dump whole from the start; the writer doubles it for
+  // larger ones. A field's toString() keeps the size of its one line.
+  constexpr std::size_t kFirstStep = 1024;
+  if (out.capacity() < kFirstStep) out.reserve(kFirstStep);
   DumpWriter(out).group(*this);
 }
 
