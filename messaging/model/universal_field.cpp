@@ -385,14 +385,16 @@ void DumpWriter::line(const UniversalField& field) {
     std::size_t length = 0;
     switch (field.type_) {
       case IField::DT_INT:
-        length = std::to_chars(number, number + sizeof number, field.int_).ptr -
-                 number;
-        break;
-      case IField::DT_LONG:
+      case IField::DT_LONG: {
+        // One conversion for both: the digits of an int are the same as a
+        // long long's.
+        const long long value = field.type_ == IField::DT_INT
+                                    ? static_cast<long long>(field.int_)
+                                    : field.long_;
         length =
-            std::to_chars(number, number + sizeof number, field.long_).ptr -
-            number;
+            std::to_chars(number, number + sizeof number, value).ptr - number;
         break;
+      }
       case IField::DT_STRING:
         text = field.text_;
         length = std::strlen(text);
