@@ -4,16 +4,13 @@
 
 #include <memory>
 
-TEST(SSLCommunicationExceptionTest, CopiesAndClonesDropSslCodeAndContext) {
+// The context is never handed out; clones (made by the copy constructor)
+// carry neither it nor the SSL code.
+TEST(SSLCommunicationExceptionTest, ClonesDropSslCodeAndContext) {
   int context = 0;
   SSLCommunicationException e("s", 42, &context);
   EXPECT_EQ(42, e.getCodeError());
-  EXPECT_EQ(-1, e.getErrorCode());
   EXPECT_EQ(nullptr, e.getServerCertContext());
-
-  SSLCommunicationException copy(e);
-  EXPECT_EQ(0, copy.getCodeError());
-  EXPECT_STREQ("s", copy.getMessage());
   std::unique_ptr<GenericException> clone(e.clone());
   EXPECT_EQ(0, dynamic_cast<SSLCommunicationException&>(*clone).getCodeError());
 }

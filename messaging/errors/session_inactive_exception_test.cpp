@@ -6,7 +6,6 @@
 
 TEST(SessionInactiveExceptionTest, TextIsPrefixedEvenWhenNull) {
   EXPECT_STREQ("ORA-499: x", SessionInactiveException("x").getMessage());
-  EXPECT_STREQ("ORA-499: ", SessionInactiveException("").getMessage());
   EXPECT_STREQ("ORA-499: ", SessionInactiveException(nullptr).getMessage());
   EXPECT_EQ("ORA-499: ", prepareExceptionText2(nullptr));
 }

@@ -35,17 +35,8 @@ void onThreads(int count, Body body) {
 
 }  // namespace
 
-TEST(TThreadSafeAddReferenceImplTest,
-     RefCountStartsAtOneAndLastReleaseDeletes) {
-  std::atomic<int> destroyed(0);
-  IAddReference* object = new Counted(&destroyed);
-  EXPECT_EQ(2, object->addRef());
-  EXPECT_EQ(1, object->release());
-  EXPECT_EQ(0, destroyed.load());
-  EXPECT_EQ(0, object->release());
-  EXPECT_EQ(1, destroyed.load());
-}
-
+// Balanced pairs on several threads never reach zero; afterwards the
+// creator's reference is the last one, and its release deletes.
 TEST(TThreadSafeAddReferenceImplTest,
      RefCountSurvivesBalancedPairsOnManyThreads) {
   constexpr int kThreads = 4;
@@ -61,13 +52,14 @@ TEST(TThreadSafeAddReferenceImplTest,
   });
   EXPECT_EQ(0, earlyZero.load());
   EXPECT_EQ(0, destroyed.load());
-  // The creator's reference is the last one.
   EXPECT_EQ(2, object->addRef());
   EXPECT_EQ(1, object->release());
   EXPECT_EQ(0, object->release());
   EXPECT_EQ(1, destroyed.load());
 }
 
+// Threads racing for the last release delete the object once, and each
+// release sees its own step of the count: 0, 1, ... kThreads - 1.
 TEST(TThreadSafeAddReferenceImplTest,
      RefCountRaceForTheLastReleaseDeletesOnce) {
   constexpr int kRounds = 200;
@@ -79,7 +71,6 @@ TEST(TThreadSafeAddReferenceImplTest,
     std::atomic<int> results[kThreads];
     onThreads(kThreads, [&](int i) { results[i].store(object->release()); });
     ASSERT_EQ(1, destroyed.load()) << "round " << round;
-    // Each release saw its own step of the count: 0, 1, ... kThreads - 1.
     int seen = 0;
     for (const std::atomic<int>& result : results) seen |= 1 << result.load();
     ASSERT_EQ((1 << kThreads) - 1, seen) << "round " << round;

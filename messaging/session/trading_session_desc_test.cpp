@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
 #include <string>
 
 namespace {
@@ -15,65 +13,53 @@ std::string textOf(const TradingSessionDesc& desc, int size = 256) {
   return std::string(buffer.c_str());
 }
 
-// The four getters as "subID|ID|name|desc", with "(null)" for null.
+// The four getters as "subID|ID|name|desc", with "-" for null.
 std::string gettersOf(const TradingSessionDesc& desc) {
-  auto show = [](const char* text) {
-    return text != nullptr ? std::string(text) : std::string("(null)");
-  };
-  return show(desc.getSubID()) + "|" + show(desc.getID()) + "|" +
+  auto show = [](const char* text) { return text != nullptr ? text : "-"; };
+  return std::string(show(desc.getSubID())) + "|" + show(desc.getID()) + "|" +
          show(desc.getName()) + "|" + show(desc.getDesc());
 }
 
 }  // namespace
 
-TEST(TradingSessionDescTest, TextFormUsesEffectiveValuesAndProperties) {
+// Name and description fall back to the sub-ID, the description to the name,
+// a null ID to "QELB"; without a sub-ID the text is empty.
+TEST(TradingSessionDescTest, TextFormUsesEffectiveValues) {
   struct Row {
-    std::function<void(TradingSessionDesc&)> fill;
+    const char* subID;
+    const char* id;
+    const char* name;
+    const char* desc;
     const char* text;
   };
   const Row rows[] = {
-      // A default descriptor: empty sub-ID, ID "QELB", name and description
-      // fall back to the sub-ID.
-      {[](TradingSessionDesc&) {}, ";QELB;;"},
-      // Name and description fall back to the sub-ID.
-      {[](TradingSessionDesc& d) {
-         d = TradingSessionDesc("S1", "I1", nullptr, nullptr);
-       },
-       "S1;I1;S1;S1"},
-      // The description falls back to the name.
-      {[](TradingSessionDesc& d) {
-         d = TradingSessionDesc("S1", "I1", "N1", nullptr);
-       },
-       "S1;I1;N1;N1"},
-      // A null ID prints as "QELB".
-      {[](TradingSessionDesc& d) { d.setID(nullptr); }, ";QELB;;"},
-      // Without a sub-ID the text is empty, even with a name.
-      {[](TradingSessionDesc& d) {
-         d.setSubID(nullptr);
-         d.setName("N");
-       },
-       ""},
-      // Properties follow in name order, unescaped.
-      {[](TradingSessionDesc& d) {
-         d = TradingSessionDesc("S", "I", "N", "D");
-         d.setProperty("b", "2;x");
-         d.setProperty("B", "=");
-         d.setProperty("a", "1");
-       },
-       "S;I;N;D;B==;a=1;b=2;x"},
-      // Properties that are not strings, or null texts, are left out.
-      {[](TradingSessionDesc& d) {
-         d.getProperties()->put("n", 5);
-         d.getProperties()->put("p", static_cast<const char*>(nullptr));
-         d.setProperty("s", "v");
-       },
-       ";QELB;;;s=v"},
+      {"S1", "I1", nullptr, nullptr, "S1;I1;S1;S1"},
+      {"S1", "I1", "N1", nullptr, "S1;I1;N1;N1"},
+      {"", nullptr, nullptr, nullptr, ";QELB;;"},
+      {nullptr, "I", "N", "D", ""},
   };
   for (const Row& row : rows) {
-    TradingSessionDesc desc;
-    row.fill(desc);
+    TradingSessionDesc desc(row.subID, row.id, row.name, row.desc);
     EXPECT_EQ(row.text, textOf(desc)) << row.text;
   }
+}
+
+// A default descriptor's text, then its properties in name order, unescaped;
+// null names or values are not stored, and entries that are not strings or
+// hold null texts are left out.
+TEST(TradingSessionDescTest, TextFormListsStringProperties) {
+  TradingSessionDesc desc;
+  EXPECT_EQ(";QELB;;", textOf(desc));
+  desc.setProperty("b", "2;x");
+  desc.setProperty("b", nullptr);
+  desc.setProperty(nullptr, "y");
+  desc.setProperty("B", "=");
+  desc.setProperty("a", "1");
+  desc.getProperties()->put("n", 5);
+  desc.getProperties()->put("p", static_cast<const char*>(nullptr));
+  EXPECT_EQ(nullptr, desc.getProperty("n"));
+  EXPECT_EQ(5, desc.getProperties()->size());
+  EXPECT_EQ(";QELB;;;B==;a=1;b=2;x", textOf(desc));
 }
 
 TEST(TradingSessionDescTest, ToStringNeedsRoomForTheTerminatingNul) {
@@ -91,6 +77,8 @@ TEST(TradingSessionDescTest, ToStringNeedsRoomForTheTerminatingNul) {
   EXPECT_STREQ("abc", untouched);
 }
 
+// Parsing sets the sub-ID, ID and name only: description, properties and
+// error stay as they were.
 TEST(TradingSessionDescTest, ParseReadsSubIdIdAndNameOnly) {
   struct Row {
     const char* text;
@@ -112,30 +100,26 @@ TEST(TradingSessionDescTest, ParseReadsSubIdIdAndNameOnly) {
       // An empty text is an empty sub-ID.
       {"", "|QELB||"},
       // Null leaves every text cleared.
-      {nullptr, "(null)|QELB|(null)|(null)"},
+      {nullptr, "-|QELB|-|-"},
   };
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.text != nullptr ? row.text : "(null)");
     TradingSessionDesc desc("old", "old", "old", "old");
+    desc.setProperty("p", "v");
+    desc.setErrorCode(4);
+    desc.setErrorMessage("e");
     desc.parse(row.text);
-    EXPECT_EQ(row.getters, gettersOf(desc))
-        << (row.text != nullptr ? row.text : "(null)");
+    EXPECT_EQ(row.getters, gettersOf(desc));
     EXPECT_EQ(row.getters, gettersOf(TradingSessionDesc(row.text)));
+    EXPECT_EQ(1, desc.getProperties()->size());
+    EXPECT_STREQ("v", desc.getProperty("p"));
+    EXPECT_EQ(4, desc.getErrorCode());
+    EXPECT_STREQ("e", desc.getErrorMessage());
   }
 }
 
-TEST(TradingSessionDescTest, ParseLeavesPropertiesAndErrorAlone) {
-  TradingSessionDesc desc;
-  desc.setProperty("p", "v");
-  desc.setErrorCode(4);
-  desc.setErrorMessage("e");
-  desc.parse("A;B;C;D;q=w");
-  EXPECT_STREQ("v", desc.getProperty("p"));
-  EXPECT_EQ(nullptr, desc.getProperty("q"));
-  EXPECT_EQ(4, desc.getErrorCode());
-  EXPECT_STREQ("e", desc.getErrorMessage());
-}
-
 TEST(TradingSessionDescTest, PinRequiredOnlyForYIgnoringCase) {
+  EXPECT_STREQ("PIN_REQUIRED", TradingSessionDesc::PIN_REQUIRED);
   struct Row {
     const char* value;  // null: the property is absent
     bool required;
@@ -148,30 +132,16 @@ TEST(TradingSessionDescTest, PinRequiredOnlyForYIgnoringCase) {
     EXPECT_EQ(row.required, desc.pinRequired())
         << (row.value != nullptr ? row.value : "(absent)");
   }
-  EXPECT_STREQ("PIN_REQUIRED", TradingSessionDesc::PIN_REQUIRED);
 }
 
-TEST(TradingSessionDescTest, SetPropertyIgnoresNullNameOrValue) {
-  TradingSessionDesc desc;
-  desc.setProperty("p", "1");
-  desc.setProperty("p", nullptr);
-  desc.setProperty(nullptr, "2");
-  EXPECT_STREQ("1", desc.getProperty("p"));
-  EXPECT_EQ(1, desc.getProperties()->size());
-  // An entry of another type reads as absent.
-  desc.getProperties()->put("n", 3);
-  EXPECT_EQ(nullptr, desc.getProperty("n"));
-}
-
+// A copy holds the fallbacks as its own texts (a new sub-ID no longer
+// changes its name), its own properties and the error.
 TEST(TradingSessionDescTest, CopyStoresEffectiveValuesAndOwnProperties) {
   TradingSessionDesc source("S1", nullptr, nullptr, nullptr);
   source.setProperty("p", "v");
   source.setErrorCode(9);
   source.setErrorMessage("bad");
-
   TradingSessionDesc copy(source);
-  // The copy holds the fallbacks as its own texts: a new sub-ID no longer
-  // changes its name.
   copy.setSubID("other");
   EXPECT_EQ("other|QELB|S1|S1", gettersOf(copy));
   source.setProperty("p", "changed");
@@ -180,12 +150,13 @@ TEST(TradingSessionDescTest, CopyStoresEffectiveValuesAndOwnProperties) {
   EXPECT_STREQ("bad", copy.getErrorMessage());
 }
 
+// Assignment replaces texts, properties and code, but keeps its own error
+// text when the source has none; self-assignment changes nothing.
 TEST(TradingSessionDescTest, AssignmentKeepsOwnErrorTextWhenSourceHasNone) {
   TradingSessionDesc source("S", "I", "N", "D");
   source.setErrorCode(2);
   TradingSessionDesc target("T", "T", "T", "T");
   target.setProperty("old", "1");
-  target.setErrorCode(1);
   target.setErrorMessage("kept");
 
   target = source;
@@ -193,25 +164,14 @@ TEST(TradingSessionDescTest, AssignmentKeepsOwnErrorTextWhenSourceHasNone) {
   EXPECT_EQ(nullptr, target.getProperty("old"));
   EXPECT_EQ(2, target.getErrorCode());
   EXPECT_STREQ("kept", target.getErrorMessage());
-
   source.setErrorMessage("taken");
   target = source;
   EXPECT_STREQ("taken", target.getErrorMessage());
-
-  // Self-assignment changes nothing.
   TradingSessionDesc& self = target;
   target = self;
   EXPECT_EQ("S|I|N|D", gettersOf(target));
-}
-
-TEST(TradingSessionDescTest, SettersCopyAndAcceptTheirOwnText) {
-  char text[] = "name";
-  TradingSessionDesc desc;
-  desc.setName(text);
-  text[0] = 'X';
-  EXPECT_STREQ("name", desc.getName());
-  desc.setName(desc.getName());
-  EXPECT_STREQ("name", desc.getName());
-  desc.setErrorMessage(nullptr);
-  EXPECT_STREQ("", desc.getErrorMessage());
+  EXPECT_STREQ("taken", target.getErrorMessage());
+  // A null error text clears it.
+  target.setErrorMessage(nullptr);
+  EXPECT_STREQ("", target.getErrorMessage());
 }
