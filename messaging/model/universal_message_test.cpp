@@ -8,108 +8,109 @@
 #include <thread>
 #include <vector>
 
-#include "tolvex/model/model_test_util.h"
+#include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
 
 namespace {
 
+// The message of the worked example: session S1, type W, an int, a double,
+// a list of two groups and a binary field.
+UniversalMessage workedExample() {
+  UniversalFieldGroup first, second;
+  first.setValue("a", "x");
+  second.setValueLong("b", 5);
+  UniversalFieldGroupList list;
+  list.put(&first);
+  list.put(&second);
+  UniversalMessage message("S1", "W");
+  message.setValueInt("268", 2);
+  message.setValueDouble("44", 1.25);
+  message.setValue("L", &list);
+  const unsigned char data[4] = {0, 1, 2, 3};
+  message.setValueBinary("bin", data, 4);
+  return message;
+}
+
+const char kWorkedExampleDump[] =
+    "<message>\n<group>\nfield: 268 = 2\nfield: 35 = W\n"
+    "field: 44 = "
+    "1.250000000000000000000000000000000000000000000000000000000000\n"
+    "field: L = list\n<list>\n"
+    "<group>\nfield: a = x\n</group>\n<group>\nfield: b = 5\n</group>\n"
+    "</list>\nfield: SID = S1\n</group>\n</message>\n";
+
+// The dump, again (the lists are walked afresh) and through printState,
+// which leaves a failed stream as it is.
 TEST(UniversalMessage, WorkedExampleDumpsByteForByte) {
-  const UniversalMessage message = model_test::workedExample();
+  const UniversalMessage message = workedExample();
   EXPECT_EQ(6, message.size());
-  EXPECT_EQ(model_test::workedExampleDump(), message.toString());
-  // Dumping again walks the lists afresh.
-  EXPECT_EQ(model_test::workedExampleDump(), message.toString());
-}
-
-TEST(UniversalMessage, NullIdsGiveAnEmptyMessage) {
-  const UniversalMessage message(nullptr, nullptr);
-  EXPECT_EQ(0, message.size());
-  EXPECT_EQ(nullptr, message.getSessionId());
-  EXPECT_EQ(nullptr, message.getMsgType());
-  EXPECT_EQ("<message>\n<group>\n</group>\n</message>\n", message.toString());
-}
-
-TEST(UniversalMessage, SessionIdAndTypeAreOrdinaryFields) {
-  UniversalMessage message("S1", "A");
-  EXPECT_TRUE(message.setMsgType("B"));
-  EXPECT_STREQ("B", message.getMsgType());
-  EXPECT_EQ(2, message.size());
-  EXPECT_EQ(message.getField("35"),
-            message.getField(UniversalMessage::TAG_MSGTYPE));
-  EXPECT_EQ(message.getValueString("SID"), message.getSessionId());
-
-  EXPECT_TRUE(message.setSessionId(nullptr));
-  EXPECT_STREQ("S1", message.getSessionId());
-
-  // The typed setters insert only: an existing type stays.
-  message.setValueInt("35", 3);
-  EXPECT_STREQ("B", message.getMsgType());
-
-  // Without a type, an int under "35" is the type.
-  UniversalMessage untyped("S2", nullptr);
-  untyped.setValueInt("35", 3);
-  EXPECT_STREQ("3", untyped.getMsgType());
-  // And the text setter replaces it whatever its kind.
-  untyped.setMsgType("X");
-  EXPECT_EQ(IField::DT_STRING, untyped.getField("35")->getDataType());
-}
-
-TEST(UniversalMessage, CopiesAreIndependent) {
-  UniversalMessage source = model_test::workedExample();
-  UniversalMessage copy(source);
-  copy.setSessionId("S9");
-  copy.getValueList("L")->put(&source.getGroup());
-  EXPECT_EQ(model_test::workedExampleDump(), source.toString());
-
-  UniversalMessage assigned;
-  assigned = source;
-  EXPECT_EQ(model_test::workedExampleDump(), assigned.toString());
-  assigned = assigned;
-  EXPECT_EQ(model_test::workedExampleDump(), assigned.toString());
-
-  const UniversalMessage fromGroup(source.getGroup());
-  EXPECT_EQ(source.toString(), fromGroup.toString());
-  EXPECT_STREQ("S1", fromGroup.getSessionId());
-  EXPECT_STREQ("W", fromGroup.getMsgType());
-}
-
-TEST(UniversalMessage, PrintStateWritesTheDump) {
-  const UniversalMessage message = model_test::workedExample();
+  EXPECT_EQ(kWorkedExampleDump, message.toString());
   std::ostringstream out;
   message.printState(out);
-  EXPECT_EQ(message.toString(), out.str());
-
+  EXPECT_EQ(kWorkedExampleDump, out.str());
   std::ostringstream failed;
   failed.setstate(std::ios::badbit);
   message.printState(failed);
-  EXPECT_TRUE(failed.bad());
   EXPECT_EQ("", failed.str());
 }
 
-TEST(UniversalMessage, ForwardsEveryGroupOperation) {
-  UniversalMessage message;
-  IFieldGroup& group = message;
-  group.setValueLong("l", 5);
-  group.setValueDouble("d", 0.5);
-  group.setValueBinary("b", "xy", 2);
-  UniversalField field("f", "t");
-  group.putField(&field);
-  EXPECT_EQ(5, group.getValueLong("l"));
-  EXPECT_EQ(0.5, group.getValueDouble("d"));
-  int length = 0;
-  EXPECT_NE(nullptr, group.getValueBinary("b", length));
-  EXPECT_EQ(2, length);
-  EXPECT_STREQ("b", group.getFirst()->getName());
-  EXPECT_STREQ("d", group.getNext()->getName());
-  EXPECT_EQ(4, group.size());
+// The session id and the type are the fields "SID" and "35"; null sets
+// nothing, and an int under "35" is the type until a text replaces it.
+TEST(UniversalMessage, SessionIdAndTypeAreOrdinaryFields) {
+  UniversalMessage message(nullptr, nullptr);
+  EXPECT_EQ(nullptr, message.getSessionId());
+  EXPECT_EQ(nullptr, message.getMsgType());
+  EXPECT_EQ("<message>\n<group>\n</group>\n</message>\n", message.toString());
+  message.setValueInt("35", 3);
+  EXPECT_STREQ("3", message.getMsgType());
+  EXPECT_TRUE(message.setMsgType("B"));
+  EXPECT_TRUE(message.setSessionId("S1"));
+  EXPECT_TRUE(message.setSessionId(nullptr));
+  message.setValueInt("35", 4);  // the typed setters insert only
+  EXPECT_EQ(
+      "<message>\n<group>\nfield: 35 = B\nfield: SID = S1\n</group>\n"
+      "</message>\n",
+      message.toString());
 }
 
+TEST(UniversalMessage, CopiesAreIndependent) {
+  UniversalMessage source = workedExample();
+  UniversalMessage copy(source);
+  UniversalMessage assigned;
+  assigned = source;
+  assigned = assigned;
+  EXPECT_EQ(kWorkedExampleDump, assigned.toString());
+  copy.setSessionId("S9");
+  copy.getValueList("L")->put(&source.getGroup());
+  EXPECT_EQ(kWorkedExampleDump, source.toString());
+  EXPECT_EQ(kWorkedExampleDump, UniversalMessage(source.getGroup()).toString());
+}
+
+// Through the interface, the operations the worked example is not built by.
+TEST(UniversalMessage, ForwardsEveryGroupOperation) {
+  UniversalMessage message = workedExample();
+  IFieldGroup& group = message;
+  group.setValueLong("l", 5);
+  group.setValue("t", "x");
+  const UniversalField field("f", 0.5);
+  group.putField(&field);
+  EXPECT_EQ(5, group.getValueLong("l"));
+  EXPECT_EQ(2, group.getValueInt("268"));
+  EXPECT_EQ(0.5, group.getValueDouble("f"));
+  EXPECT_STREQ("x", group.getValueString("t"));
+  int length = 0;
+  EXPECT_NE(nullptr, group.getValueBinary("bin", length));
+  EXPECT_EQ(4, length);
+  EXPECT_STREQ("268", group.getFirst()->getName());
+  EXPECT_STREQ("35", group.getNext()->getName());
+  EXPECT_EQ(IField::DT_DOUBLE, group.getField("f")->getDataType());
+}
+
+// "SID" and "35" are pinned by the dumps above.
 TEST(UniversalMessage, ConstantsHaveTheirTexts) {
-  EXPECT_STREQ("SID", IMessage::TAG_SID);
   EXPECT_STREQ("RID", IMessage::TAG_RID);
   EXPECT_STREQ("U21", IMessage::TAG_PING);
   EXPECT_STREQ("IMessage", IMessage::TAG_IMESSAGE);
-  EXPECT_STREQ("35", UniversalMessage::TAG_MSGTYPE);
 }
 
 // The nodes of fields and groups are cached per thread when freed. Messages
