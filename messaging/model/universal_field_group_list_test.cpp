@@ -90,9 +90,8 @@ class ForeignList : public IFieldGroupList {
   mutable std::size_t next_ = 0;
 };
 
-// A field copies a list of another kind group by group, its cursor on the
-// first; a group the list cannot hold makes put throw, which leaves the
-// field as it was.
+// A field copies another kind of list group by group; a group the list cannot
+// hold makes put throw, leaving the field as it was.
 TEST_F(UniversalFieldGroupListTest, FieldCopiesAnotherListKindGroupByGroup) {
   const ForeignList foreign({&g1_, &g2_});
   UniversalField field("L", &foreign);
@@ -109,8 +108,7 @@ TEST_F(UniversalFieldGroupListTest, FieldCopiesAnotherListKindGroupByGroup) {
   EXPECT_EQ(2, field.getValueList()->size());
 }
 
-// Copies are deep, with their cursor on the first group; an empty one has
-// no first group.
+// Copies are deep, with their cursor on the first group.
 TEST_F(UniversalFieldGroupListTest, CopyIsDeepWithItsCursorOnTheFirstGroup) {
   UniversalFieldGroupList copy(list_);
   EXPECT_STREQ("G2", label(copy.getNext()));

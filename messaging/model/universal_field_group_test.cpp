@@ -11,14 +11,38 @@
 
 namespace {
 
-// Text replaces a value of any kind (null text none) and gives a renamed
-// field its key back as name; every other setter and putField insert only.
+// An IField of another implementation: a fixed long under a fixed name.
+class ForeignField : public IField {
+ public:
+  int getDataType() const override { return DT_LONG; }
+  void setName(const char*) override {}
+  const char* getName() const override { return "foreign"; }
+  bool isNullValue() const override { return false; }
+  void setValue(const char*) override {}
+  const char* getValueString() const override { return "77"; }
+  void setValueLong(long long) override {}
+  long long getValueLong() const override { return 77; }
+  void setValueInt(int) override {}
+  int getValueInt() const override { return 77; }
+  void setValueDouble(double) override {}
+  double getValueDouble() const override { return 77.0; }
+  void setValue(const IFieldGroupList*) override {}
+  IFieldGroupList* getValueList() const override { return nullptr; }
+  void setValueBinary(const void*, int) override {}
+  const void* getValueBinary(int&) const override { return nullptr; }
+};
+
+// Text replaces any kind (null text none) and restores a renamed field's name;
+// other setters and putField insert only, foreign fields by their interface.
 TEST(UniversalFieldGroup, TextSetterReplacesOthersInsertOnly) {
   UniversalFieldGroup group;
   group.setValue("T", "y");
   UniversalField field("F", 1.5);
   group.putField(&field);
   group.putField(nullptr);
+  const ForeignField foreign;
+  group.putField(&foreign);
+  EXPECT_EQ(IField::DT_LONG, group.getField("foreign")->getDataType());
   group.setValue("F", "7");
   group.setValue("T", static_cast<const char*>(nullptr));
   group.getField("T")->setName("Shown");
@@ -30,8 +54,10 @@ TEST(UniversalFieldGroup, TextSetterReplacesOthersInsertOnly) {
   group.setValueBinary("T", "b", 1);
   field.setName("T");
   group.putField(&field);
-  EXPECT_EQ("<group>\nfield: F = 7\nfield: Shown = y\n</group>\n",
-            group.toString());
+  EXPECT_EQ(
+      "<group>\nfield: F = 7\nfield: Shown = y\nfield: foreign = 77\n"
+      "</group>\n",
+      group.toString());
   group.setValue("T", "z");
   EXPECT_STREQ("T", group.getField("T")->getName());
 }
@@ -61,8 +87,7 @@ TEST(UniversalFieldGroup, MissingOrNullNamesGiveNeutralResults) {
   }
 }
 
-// The cursor walks in name order, reaches fields inserted after it, and stays
-// at the end.
+// The cursor walks in name order, reaching fields inserted after it.
 TEST(UniversalFieldGroup, CursorWalksInNameOrderAndStopsAtTheEnd) {
   UniversalFieldGroup group;
   EXPECT_EQ(nullptr, group.getFirst());
@@ -78,35 +103,6 @@ TEST(UniversalFieldGroup, CursorWalksInNameOrderAndStopsAtTheEnd) {
   EXPECT_EQ(nullptr, group.getNext());
   EXPECT_EQ(nullptr, group.getNext());
   EXPECT_STREQ("0", group.getFirst()->getName());
-}
-
-// An IField of another implementation: a fixed long under a fixed name.
-class ForeignField : public IField {
- public:
-  int getDataType() const override { return DT_LONG; }
-  void setName(const char*) override {}
-  const char* getName() const override { return "foreign"; }
-  bool isNullValue() const override { return false; }
-  void setValue(const char*) override {}
-  const char* getValueString() const override { return "77"; }
-  void setValueLong(long long) override {}
-  long long getValueLong() const override { return 77; }
-  void setValueInt(int) override {}
-  int getValueInt() const override { return 77; }
-  void setValueDouble(double) override {}
-  double getValueDouble() const override { return 77.0; }
-  void setValue(const IFieldGroupList*) override {}
-  IFieldGroupList* getValueList() const override { return nullptr; }
-  void setValueBinary(const void*, int) override {}
-  const void* getValueBinary(int&) const override { return nullptr; }
-};
-
-TEST(UniversalFieldGroup, PutFieldCopiesAnotherImplementationByItsInterface) {
-  UniversalFieldGroup group;
-  const ForeignField foreign;
-  group.putField(&foreign);
-  EXPECT_EQ("<group>\nfield: foreign = 77\n</group>\n", group.toString());
-  EXPECT_EQ(IField::DT_LONG, group.getField("foreign")->getDataType());
 }
 
 // Nested lists, an empty one, a binary field and a field without value.
@@ -136,9 +132,8 @@ const char kNestedDump[] =
     "</list>\nfield: z = 9\n</group>\n"
     "</list>\nfield: i = 1\n</group>\n";
 
-// The dump leaves the group's cursor alone, and the walked lists' at the end;
-// copies are deep, with their cursor on the first field, and an assignment
-// drops the fields it replaces.
+// The dump leaves the group's cursor, and ends the lists'; copies are deep,
+// their cursor on the first field; assignment drops the old fields.
 TEST(UniversalFieldGroup, DumpTextAndCopies) {
   const UniversalFieldGroup group = nestedGroup();
   EXPECT_TRUE(group.getField("none")->isNullValue());
@@ -161,9 +156,8 @@ TEST(UniversalFieldGroup, DumpTextAndCopies) {
   EXPECT_EQ(kNestedDump, assigned.toString());
 }
 
-// Random names (prefixes and bytes above 127 included), new and known: texts
-// replace, numbers insert only, and lookups and walk follow strcmp's order,
-// which std::string's is.
+// Random names (prefixes, bytes above 127) new and known: texts replace,
+// numbers insert only; lookups and walk follow strcmp's (std::string's) order.
 TEST(UniversalFieldGroup, SettersAndNameOrderAgreeWithAMapOfTexts) {
   std::mt19937 random(11);
   const char alphabet[] = "09ABab.\x7f\x80\xff";

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tolvex/model/universal_field_group.h"
@@ -40,13 +41,9 @@ UniversalField binaryField(const char* name, const void* data, int length) {
   return field;
 }
 
-struct ConversionRow {
-  UniversalField field;
-  int asInt;
-  long long asLong;
-  double asDouble;
-  const char* asString;  // null: no text form, nothing after '=' in the dump
-};
+// A field, its int, long, double and text (null: none, empty in the dump).
+using ConversionRow =
+    std::tuple<UniversalField, int, long long, double, const char*>;
 
 // Each getter, and the dump line, for values of every kind.
 TEST(UniversalField, GettersFollowTheConversionTable) {
@@ -68,15 +65,15 @@ TEST(UniversalField, GettersFollowTheConversionTable) {
        "-9223372036854775808"},
       {binaryField("F", "ab", 2), 0, 0, 0.0, nullptr},  // binary: bytes only
   };
-  for (const ConversionRow& row : rows) {
-    const char* text = row.field.getValueString();
+  for (const auto& [field, asInt, asLong, asDouble, asString] : rows) {
+    const char* text = field.getValueString();
     SCOPED_TRACE(text == nullptr ? "(null)" : text);
-    EXPECT_EQ(row.asInt, row.field.getValueInt());
-    EXPECT_EQ(row.asLong, row.field.getValueLong());
-    EXPECT_DOUBLE_EQ(row.asDouble, row.field.getValueDouble());
-    EXPECT_STREQ(row.asString, text);
+    EXPECT_EQ(asInt, field.getValueInt());
+    EXPECT_EQ(asLong, field.getValueLong());
+    EXPECT_DOUBLE_EQ(asDouble, field.getValueDouble());
+    EXPECT_STREQ(asString, text);
     EXPECT_EQ("field: F = " + std::string(text == nullptr ? "" : text) + "\n",
-              row.field.toString());
+              field.toString());
   }
   // Doubles outside the integer ranges saturate; NaN gives 0.
   EXPECT_EQ(INT_MAX, UniversalField("F", 1e300).getValueInt());
@@ -104,8 +101,7 @@ TEST(UniversalField, DecimalParseAgreesWithStrtoll) {
   }
 }
 
-// Doubles of every region, in and beyond the inline buffer, rendered as
-// printf renders them in the locale's decimal point.
+// Doubles of every region rendered as printf does, in any decimal point.
 TEST(UniversalField, DoubleTextMatchesPrintf) {
   // With their negatives: zeros, buffer limits, range ends, infinity, NaN.
   std::vector<double> values;
@@ -115,8 +111,7 @@ TEST(UniversalField, DoubleTextMatchesPrintf) {
     values.push_back(value);
     values.push_back(-value);
   }
-  // Random bits, and either side of each limit of the digit-by-digit route:
-  // 53 significant bits whose lowest is 2^exponent.
+  // Random bits, and 53 significant bits whose lowest is 2^exponent.
   std::mt19937_64 random(20240611);
   for (int exponent = -64; exponent <= 14; ++exponent) {
     for (int i = 0; i < 40; ++i) {
@@ -151,8 +146,7 @@ TEST(UniversalField, DoubleTextMatchesPrintf) {
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-// Null or impossible values, and copies of a field without value, leave the
-// value; an empty block is a value.
+// Null or impossible values, and copying a valueless field, leave the value.
 TEST(UniversalField, NullOrImpossibleValuesLeaveTheValue) {
   char source[] = "bytes";
   UniversalField field = binaryField("B", source, 5);
@@ -175,10 +169,9 @@ TEST(UniversalField, NullOrImpossibleValuesLeaveTheValue) {
 // The copy constructor (member by member), copy() (through the setters) and
 // setting a field from its own storage agree for values of every kind.
 TEST(UniversalField, CopyConstructorAgreesWithCopy) {
-  UniversalFieldGroup group;
-  group.setValue("a", "x");
+  const UniversalFieldGroup empty;
   UniversalFieldGroupList list;
-  list.put(&group);
+  list.put(&empty);
   std::vector<UniversalField> sources;
   sources.insert(
       sources.end(),

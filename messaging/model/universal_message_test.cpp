@@ -39,8 +39,7 @@ const char kWorkedExampleDump[] =
     "<group>\nfield: a = x\n</group>\n<group>\nfield: b = 5\n</group>\n"
     "</list>\nfield: SID = S1\n</group>\n</message>\n";
 
-// The dump, again (the lists are walked afresh) and through printState,
-// which leaves a failed stream as it is.
+// Dumps walk the lists afresh; printState leaves a failed stream as it is.
 TEST(UniversalMessage, WorkedExampleDumpsByteForByte) {
   const UniversalMessage message = workedExample();
   EXPECT_EQ(6, message.size());
@@ -109,17 +108,15 @@ TEST(UniversalMessage, ConstantsHaveTheirTexts) {
   EXPECT_STREQ("IMessage", IMessage::TAG_IMESSAGE);
 }
 
-// The nodes of fields and groups are cached per thread when freed. Messages
-// built on one thread stay whole after it ends, and die on another thread;
-// one message is larger than any thread's cache holds.
+// Freed nodes are cached per thread: messages outlive the thread that built
+// them and die on another; one is larger than any thread's cache holds.
 TEST(UniversalMessage, MessagesOutliveTheThreadThatBuiltThem) {
   const auto build = [](int entries) {
     auto message = std::make_unique<UniversalMessage>("S1", "W");
     UniversalFieldGroupList list;
+    UniversalFieldGroup entry;
     for (int i = 0; i < entries; ++i) {
-      UniversalFieldGroup entry;
-      entry.setValueInt("271", i);
-      entry.setValueDouble("270", 1.0825 + i);
+      entry.setValue("271", std::to_string(i).c_str());
       entry.setValue("272", std::string(i % 100, 'x').c_str());
       list.put(&entry);
     }
