@@ -143,7 +143,6 @@ TEST(UniversalFieldGroup, DumpTextAndCopies) {
   EXPECT_EQ(kNestedDump, group.toString());
   EXPECT_STREQ("O", group.getNext()->getName());
   EXPECT_EQ(first, outer->getNext());
-
   UniversalFieldGroup copy(group);
   EXPECT_STREQ("O", copy.getNext()->getName());
   copy.getValueList("O")->getFirst()->setValue("new", "x");

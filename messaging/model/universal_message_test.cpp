@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -82,17 +83,17 @@ TEST(UniversalMessage, CopiesAreIndependent) {
   assigned = assigned;
   EXPECT_EQ(kWorkedExampleDump, assigned.toString());
   IFieldGroup& group = copy;
-  group.setValueLong("l", 5);
-  group.setValue("SID", "S9");
+  group.setValueLong("l", 1LL << 40);
+  group.setValue("t", "4294967296");
   const UniversalField field("f", 0.5);
   group.putField(&field);
   group.getValueList("L")->put(&source.getGroup());
   EXPECT_EQ(kWorkedExampleDump, source.toString());
   EXPECT_EQ(kWorkedExampleDump, UniversalMessage(source.getGroup()).toString());
-  EXPECT_EQ(5, group.getValueLong("l"));
-  EXPECT_EQ(2, group.getValueInt("268"));
+  EXPECT_EQ(1LL << 40, group.getValueLong("l"));
+  EXPECT_EQ(INT_MAX, group.getValueInt("t"));
   EXPECT_EQ(0.5, group.getValueDouble("f"));
-  EXPECT_STREQ("S9", group.getValueString("SID"));
+  EXPECT_STREQ("4294967296", group.getValueString("t"));
   int length = 0;
   EXPECT_NE(nullptr, group.getValueBinary("bin", length));
   EXPECT_EQ(4, length);
