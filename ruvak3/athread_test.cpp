@@ -13,63 +13,45 @@ namespace {
 // released.
 class Worker : public ruvak3::AThread {
  public:
-  explicit Worker(bool block = false) : block_(block) {}
+  explicit Worker(bool block = false) : block(block) {}
   ~Worker() override { join(kNoTimeout); }
-
   int run() override {
-    thread_ = pthread_self();
-    ++runs_;
-    entered_ = true;
-    while (block_ && !released_) std::this_thread::yield();
+    thread = pthread_self();
+    ++runs;
+    while (block && !released) std::this_thread::yield();
     return 0;
   }
-
-  void waitUntilEntered() const {
-    while (!entered_) std::this_thread::yield();
-  }
-  void release() { released_ = true; }
-
-  pthread_t thread_{};
-  std::atomic<int> runs_{0};
-
- private:
-  const bool block_;
-  std::atomic<bool> entered_{false};
-  std::atomic<bool> released_{false};
+  const bool block;
+  pthread_t thread{};
+  std::atomic<int> runs{0};
+  std::atomic<bool> released{false};
 };
 
 }  // namespace
 
-TEST(AThreadTest, StartRunsTheMostDerivedRunOnANewThread) {
+// An ended thread is reaped by the next start, without a join.
+TEST(AThreadTest, StartRunsTheMostDerivedRunOnANewThreadAndCanRepeat) {
   Worker w;
   EXPECT_FALSE(w.isRunning());
   ASSERT_TRUE(w.start());
-  EXPECT_TRUE(w.join(ruvak3::AThread::kNoTimeout));
-  EXPECT_FALSE(w.isRunning());
-  EXPECT_EQ(1, w.runs_);
-  EXPECT_FALSE(pthread_equal(w.thread_, pthread_self()));
+  while (w.isRunning()) std::this_thread::yield();
+  EXPECT_FALSE(pthread_equal(w.thread, pthread_self()));
+  ASSERT_TRUE(w.start());
+  EXPECT_TRUE(w.stop());
+  EXPECT_EQ(2, w.runs);
 }
 
 TEST(AThreadTest, RunningThreadRefusesASecondStartAndTimesOutAJoin) {
   Worker w(true);
   ASSERT_TRUE(w.start());
-  w.waitUntilEntered();
+  while (w.runs == 0) std::this_thread::yield();
   EXPECT_TRUE(w.isRunning());
   EXPECT_FALSE(w.start());
   EXPECT_FALSE(w.join(0));
   EXPECT_FALSE(w.join(20));
-  w.release();
+  w.released = true;
   EXPECT_TRUE(w.join(ruvak3::AThread::kNoTimeout));
-  EXPECT_EQ(1, w.runs_);
-}
-
-TEST(AThreadTest, EndedThreadCanBeStartedAgain) {
-  Worker w;
-  ASSERT_TRUE(w.start());
-  while (w.isRunning()) std::this_thread::yield();
-  ASSERT_TRUE(w.start());  // reaps the first thread without a join
-  EXPECT_TRUE(w.stop());
-  EXPECT_EQ(2, w.runs_);
+  EXPECT_EQ(1, w.runs);
 }
 
 TEST(AThreadTest, DestructorWaitsForARunningThread) {

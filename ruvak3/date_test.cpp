@@ -26,11 +26,9 @@ constexpr double kMsPerDay = 86400000.0;
 
 _SYSTEMTIME record(int year, int month, int day, int hour = 0, int minute = 0,
                    int second = 0, int ms = 0, int weekday = 0) {
-  return {
-      static_cast<unsigned short>(year),    static_cast<unsigned short>(month),
-      static_cast<unsigned short>(weekday), static_cast<unsigned short>(day),
-      static_cast<unsigned short>(hour),    static_cast<unsigned short>(minute),
-      static_cast<unsigned short>(second),  static_cast<unsigned short>(ms)};
+  using u16 = unsigned short;
+  return {u16(year), u16(month),  u16(weekday), u16(day),
+          u16(hour), u16(minute), u16(second),  u16(ms)};
 }
 
 // A pattern that no conversion writes.

@@ -9,98 +9,64 @@ using namespace ruvak3::win_emul;
 
 namespace {
 
-// A buffer with guard bytes on both sides, to catch writes out of bounds.
-struct Guarded {
-  char bytes[16 + 2];
-  explicit Guarded(const char* initial = "") {
-    std::memset(bytes, '#', sizeof bytes);
-    std::strcpy(room(), initial);
-  }
-  char* room() { return bytes + 1; }
-  bool guardsIntact() const { return bytes[0] == '#' && bytes[17] == '#'; }
-};
+enum Op { kCpy, kNcpy, kCat };
+
+// A source without a NUL, read no further than its count.
+const char kUnterminated[4] = {'w', 'x', 'y', 'z'};
 
 }  // namespace
 
-TEST(StrcpySTest, CopiesWhatFitsAndEmptiesWhatDoesNot) {
-  Guarded b;
-  EXPECT_EQ(0, strcpy_s(b.room(), 16, "fifteen chars.."));
-  EXPECT_STREQ("fifteen chars..", b.room());
-  EXPECT_EQ(ERANGE, strcpy_s(b.room(), 16, "sixteen chars..."));
-  EXPECT_STREQ("", b.room());
-  EXPECT_TRUE(b.guardsIntact());
-}
-
-TEST(StrcpySTest, NullArgumentsAreRefusedWithoutWritingOutside) {
-  Guarded b("keep");
+// Each call into a 16-byte room between guard bytes: the result code, the text
+// left, and no write outside the room.
+TEST(WinEmulTest, BoundedCopiesFitOrEmptyAndNeverWriteOutside) {
+  const struct {
+    Op op;
+    const char* before;  // null: sixteen 'x' and no NUL
+    std::size_t size;
+    const char* src;
+    std::size_t count;
+    int result;
+    const char* after;
+  } rows[] = {
+      {kCpy, "", 16, "fifteen chars..", 0, 0, "fifteen chars.."},
+      {kCpy, "", 16, "sixteen chars...", 0, ERANGE, ""},
+      {kCpy, "keep", 0, "x", 0, EINVAL, "keep"},
+      {kCpy, "keep", 16, nullptr, 0, EINVAL, ""},
+      {kNcpy, "", 16, "abcdef", 3, 0, "abc"},
+      {kNcpy, "", 16, kUnterminated, 4, 0, "wxyz"},
+      // Room and count equal to the size: the text must still fit with its NUL.
+      {kNcpy, "", 16, "fifteen chars..", 16, 0, "fifteen chars.."},
+      {kNcpy, "", 16, "sixteen chars...", 16, ERANGE, ""},
+      {kNcpy, "", 4, "abcdef", _TRUNCATE, STRUNCATE, "abc"},
+      {kNcpy, "", 4, "ab", _TRUNCATE, 0, "ab"},
+      {kNcpy, "keep", 16, nullptr, 0, 0, ""},
+      {kNcpy, "keep", 16, nullptr, 1, EINVAL, ""},
+      {kCat, "abc", 16, "defghijklmno", 0, 0, "abcdefghijklmno"},
+      {kCat, "abcdefghijklmno", 16, "p", 0, ERANGE, ""},
+      {kCat, nullptr, 16, "y", 0, EINVAL, ""},
+      {kCat, "keep", 16, nullptr, 0, EINVAL, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+    char bytes[16 + 2];
+    std::memset(bytes, '#', sizeof bytes);
+    char* room = bytes + 1;
+    std::memset(room, 'x', 16);
+    if (row.before != nullptr) std::strcpy(room, row.before);
+    const int result = row.op == kCpy ? strcpy_s(room, row.size, row.src)
+                       : row.op == kNcpy
+                           ? strncpy_s(room, row.size, row.src, row.count)
+                           : strcat_s(room, row.size, row.src);
+    EXPECT_EQ(row.result, result);
+    EXPECT_STREQ(row.after, room);
+    EXPECT_TRUE(bytes[0] == '#' && bytes[17] == '#');
+  }
   EXPECT_EQ(EINVAL, strcpy_s(nullptr, 16, "x"));
-  EXPECT_EQ(EINVAL, strcpy_s(b.room(), 0, "x"));
-  EXPECT_STREQ("keep", b.room());
-  EXPECT_EQ(EINVAL, strcpy_s(b.room(), 16, nullptr));
-  EXPECT_STREQ("", b.room());
-  EXPECT_TRUE(b.guardsIntact());
-}
-
-TEST(StrncpySTest, CopiesAtMostCountCharacters) {
-  Guarded b;
-  EXPECT_EQ(0, strncpy_s(b.room(), 16, "abcdef", 3));
-  EXPECT_STREQ("abc", b.room());
-  // A source without a NUL is read no further than count.
-  const char unterminated[4] = {'w', 'x', 'y', 'z'};
-  EXPECT_EQ(0, strncpy_s(b.room(), 16, unterminated, 4));
-  EXPECT_STREQ("wxyz", b.room());
-  EXPECT_TRUE(b.guardsIntact());
-}
-
-TEST(StrncpySTest, RoomAndCountEqualToTheSizeEmptyATextThatDoesNotFit) {
-  Guarded b;
-  EXPECT_EQ(0, strncpy_s(b.room(), 16, "fifteen chars..", 16));
-  EXPECT_STREQ("fifteen chars..", b.room());
-  EXPECT_EQ(ERANGE, strncpy_s(b.room(), 16, "sixteen chars...", 16));
-  EXPECT_STREQ("", b.room());
-  EXPECT_TRUE(b.guardsIntact());
-}
-
-TEST(StrncpySTest, TruncateCopiesWhatFits) {
-  Guarded b;
-  EXPECT_EQ(STRUNCATE, strncpy_s(b.room(), 4, "abcdef", _TRUNCATE));
-  EXPECT_STREQ("abc", b.room());
-  EXPECT_EQ(0, strncpy_s(b.room(), 4, "ab", _TRUNCATE));
-  EXPECT_STREQ("ab", b.room());
-}
-
-TEST(StrncpySTest, NullSourceWithZeroCountGivesTheEmptyString) {
-  Guarded b("keep");
-  EXPECT_EQ(0, strncpy_s(b.room(), 16, nullptr, 0));
-  EXPECT_STREQ("", b.room());
-  std::strcpy(b.room(), "keep");
-  EXPECT_EQ(EINVAL, strncpy_s(b.room(), 16, nullptr, 1));
-  EXPECT_STREQ("", b.room());
   EXPECT_EQ(EINVAL, strncpy_s(nullptr, 0, "x", 1));
-}
-
-TEST(StrcatSTest, AppendsWhatFitsAndEmptiesWhatDoesNot) {
-  Guarded b("abc");
-  EXPECT_EQ(0, strcat_s(b.room(), 16, "defghijklmno"));
-  EXPECT_STREQ("abcdefghijklmno", b.room());
-  EXPECT_EQ(ERANGE, strcat_s(b.room(), 16, "p"));
-  EXPECT_STREQ("", b.room());
-  EXPECT_TRUE(b.guardsIntact());
-}
-
-TEST(StrcatSTest, UnterminatedOrNullArgumentsAreRefused) {
-  Guarded b;
-  std::memset(b.room(), 'x', 16);
-  EXPECT_EQ(EINVAL, strcat_s(b.room(), 16, "y"));
-  EXPECT_EQ('\0', b.room()[0]);
-  std::strcpy(b.room(), "keep");
-  EXPECT_EQ(EINVAL, strcat_s(b.room(), 16, nullptr));
-  EXPECT_STREQ("", b.room());
   EXPECT_EQ(EINVAL, strcat_s(nullptr, 16, "y"));
-  EXPECT_TRUE(b.guardsIntact());
 }
 
-TEST(StrlwrSTest, LowerCasesAsciiLettersOnly) {
+TEST(WinEmulTest, StrlwrLowerCasesAsciiLettersOnly) {
   char text[] = "MiXeD 123 \xC4Z";
   EXPECT_EQ(0, _strlwr_s(text, sizeof text));
   EXPECT_STREQ("mixed 123 \xC4z", text);

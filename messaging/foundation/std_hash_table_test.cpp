@@ -30,43 +30,47 @@ class StdHashTableTest : public testing::Test {
 
 }  // namespace
 
+// Each getter reads only entries of its own type; any other name reads as
+// the neutral value.
 TEST_F(StdHashTableTest, ReadsByNameGiveNeutralResultsForOtherTypes) {
   int object = 0;
+  table.put("d", 1.5);
   table.put("i", 7);
+  table.put("l", 1LL << 40);
   table.put("p", static_cast<void*>(&object));
+  table.put("s", "text");
   table.put(nullptr, 1);  // ignored
-  EXPECT_EQ(7, table.getInt("i"));
-  EXPECT_EQ(&object, table.getPointer("p"));
-  EXPECT_EQ(0.0, table.getDouble("i"));
-  EXPECT_EQ(0LL, table.getLong("i"));
-  EXPECT_EQ(nullptr, table.getString("i"));
-  EXPECT_EQ(0, table.getInt("p"));
-  EXPECT_EQ(nullptr, table.getPointer("missing"));
-  EXPECT_EQ(0, table.getInt(nullptr));
+  EXPECT_EQ(5, table.size());
+  for (const char* name : {"d", "i", "l", "p", "s", "missing", "",
+                           static_cast<const char*>(nullptr)}) {
+    const std::string n = name != nullptr ? name : "(null)";
+    EXPECT_EQ(n == "d" ? 1.5 : 0.0, table.getDouble(name)) << n;
+    EXPECT_EQ(n == "i" ? 7 : 0, table.getInt(name)) << n;
+    EXPECT_EQ(n == "l" ? 1LL << 40 : 0, table.getLong(name)) << n;
+    EXPECT_EQ(n == "p" ? &object : nullptr, table.getPointer(name)) << n;
+    EXPECT_STREQ(n == "s" ? "text" : nullptr, table.getString(name)) << n;
+  }
   EXPECT_EQ(DATATYPE_NONE, table.getType("missing"));
   EXPECT_EQ(DATATYPE_POINTER, table.getType("p"));
   EXPECT_FALSE(table.exists(nullptr));
-  EXPECT_EQ(2, table.size());
 }
 
+// A put over a name replaces type and value; a null text is an entry that
+// reads as null, by name and at the cursor.
 TEST_F(StdHashTableTest, PutOverANameReplacesTypeAndValue) {
   table.put("a", 1);
   table.put("a", "x");
-  EXPECT_EQ(1, table.size());
   EXPECT_EQ(DATATYPE_STRING, table.getType("a"));
   EXPECT_EQ(0, table.getInt("a"));
   EXPECT_STREQ("x", table.getString("a"));
-}
-
-TEST_F(StdHashTableTest, NullTextIsAnEntryReadAsNull) {
-  table.put("s", static_cast<const char*>(nullptr));
-  EXPECT_TRUE(table.exists("s"));
-  EXPECT_EQ(DATATYPE_STRING, table.getType("s"));
-  EXPECT_EQ(nullptr, table.getString("s"));
+  table.put("a", static_cast<const char*>(nullptr));
+  EXPECT_TRUE(table.exists("a"));
+  EXPECT_EQ(nullptr, table.getString("a"));
   table.firstElement();
   EXPECT_EQ(nullptr, table.getString());
-  table.put("s", "");
-  EXPECT_STREQ("", table.getString("s"));
+  table.put("a", "");
+  EXPECT_STREQ("", table.getString("a"));
+  EXPECT_EQ(1, table.size());
 }
 
 TEST_F(StdHashTableTest, CursorValueGettersCheckTheType) {

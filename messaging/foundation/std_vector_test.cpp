@@ -41,21 +41,18 @@ class ShiftedVector : public StdVector {
 TEST_F(StdVectorTest, ElementAtOutOfRangeThrowsTheStandardVectorText) {
   EXPECT_EQ(nullptr, vector.firstElement());
   fill({p, q});
+  const auto textOf = [](auto&& call) {
+    try {
+      call();
+    } catch (const std::out_of_range& e) {
+      return std::string(e.what());
+    }
+    return std::string("no exception");
+  };
   const Pointers standard(2);
   for (int index : {2, -1}) {
-    std::string expected, actual;
-    try {
-      standard.at(index);
-    } catch (const std::out_of_range& e) {
-      expected = e.what();
-    }
-    try {
-      vector.elementAt(index);
-    } catch (const std::out_of_range& e) {
-      actual = e.what();
-    }
-    EXPECT_FALSE(expected.empty());
-    EXPECT_EQ(expected, actual);
+    EXPECT_EQ(textOf([&] { standard.at(index); }),
+              textOf([&] { vector.elementAt(index); }));
   }
 }
 

@@ -28,23 +28,21 @@ std::string paramsOf(const char* text) {
   return describe(url.getParams());
 }
 
-TEST(UrlElement, GettersFindAttributesInAnyCase) {
-  UrlElement url;
-  url.addAttribute("URLSTRING", "tcp:host:1");
-  url.addAttribute("Protocol", "p");
-  url.addAttribute("secure", "TRUE");
-  url.addAttribute("NaMe", "n");
-  EXPECT_STREQ("tcp:host:1", url.getUrlString());
-  EXPECT_STREQ("p", url.getProtocol());
-  EXPECT_STREQ("TRUE", url.getSecure());
-  EXPECT_STREQ("n", url.getName());
-
-  UrlElement bare;
+TEST(UrlElement, GettersFindAttributesInAnyCaseOrGiveNull) {
+  const struct {
+    const char* name;
+    const char* (UrlElement::*get)();
+  } rows[] = {{"URLSTRING", &UrlElement::getUrlString},
+              {"Protocol", &UrlElement::getProtocol},
+              {"secure", &UrlElement::getSecure},
+              {"NaMe", &UrlElement::getName}};
+  UrlElement url, bare;
+  for (const auto& row : rows) {
+    url.addAttribute(row.name, row.name);
+    EXPECT_STREQ(row.name, (url.*row.get)());
+    EXPECT_EQ(nullptr, (bare.*row.get)()) << row.name;
+  }
   EXPECT_STREQ("url", bare.getType());
-  EXPECT_EQ(nullptr, bare.getUrlString());
-  EXPECT_EQ(nullptr, bare.getProtocol());
-  EXPECT_EQ(nullptr, bare.getSecure());
-  EXPECT_EQ(nullptr, bare.getName());
   EXPECT_EQ(nullptr, bare.getParams());
 }
 

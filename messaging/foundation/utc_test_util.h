@@ -6,12 +6,14 @@
 // step, to hold the library's fast paths against.
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "ruvak3/date.h"
+#include "tolvex/foundation/utc_timestamp.h"
 
 namespace utc_test {
 
@@ -39,6 +41,14 @@ inline double now() {
   return ole(t);
 }
 
+/// The text form of value in t's own format, "(null)" when format fails.
+inline std::string formatted(CUTCTimestamp& t, double value) {
+  char* text = t.format(value);
+  std::string result = text != nullptr ? text : "(null)";
+  std::free(text);
+  return result;
+}
+
 inline std::unique_ptr<char[]> exactCopy(const std::string& text) {
   std::unique_ptr<char[]> copy(new char[text.size() + 1]);
   std::memcpy(copy.get(), text.c_str(), text.size() + 1);
@@ -61,9 +71,7 @@ inline double referenceTimestamp(const char* text) {
   if (text == nullptr || std::strlen(text) < 17) return 0.0;
   std::string mask = "yyyy mm dd hh mm cc mmm";
   if (std::strlen(text) > 17) {
-    char ms[4] = {};
-    std::strncpy(ms, text + 18, 3);
-    mask.replace(20, 3, ms, 3);
+    mask = mask.substr(0, 20) + std::string(text + 18).substr(0, 3);
   }
   int v[7] = {};
   if (scanMask(text, mask, {0, 4, 6, 9, 12, 15}, {4, 2, 2, 2, 2, 2},

@@ -11,19 +11,12 @@
 #include "tolvex/foundation/utc_date.h"
 #include "tolvex/foundation/utc_test_util.h"
 
+using utc_test::formatted;
 using utc_test::ole;
 
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// The text form of value, "(null)" when format fails.
-std::string formatted(CUTCTimestamp& t, double value) {
-  char* text = t.format(value);
-  std::string result = text != nullptr ? text : "(null)";
-  std::free(text);
-  return result;
-}
 
 // True when value was read from the clock between before and now.
 ::testing::AssertionResult isNow(double value, double before) {
@@ -148,10 +141,12 @@ TEST(CUTCTimestampTest, TextsRoundTripThroughParseAndFormat) {
   }
 }
 
-TEST(CUTCTimestampTest, ConstructorsAndSetDate) {
+// A text that does not parse, or encodes the failure value, means now; so do
+// a null record and create(nullptr). A rejected record gives 0.0, and leaves
+// the value of setDate unchanged.
+TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
   EXPECT_EQ(ole(2024, 1, 31, 23, 59, 59, 123),
             CUTCTimestamp("20240131-23:59:59.123").toVariantTime());
-  // A text that does not parse, or encodes the failure value, means now.
   for (const char* text : {"2024013X-23:59:59", "18991230-00:00:00.000",
                            static_cast<const char*>(nullptr)}) {
     const double before = utc_test::now();
@@ -163,16 +158,22 @@ TEST(CUTCTimestampTest, ConstructorsAndSetDate) {
   const _SYSTEMTIME bad = utc_test::record(2024, 2, 30);
   EXPECT_EQ(45322.5, CUTCTimestamp(&noon).toVariantTime());
   EXPECT_EQ(0.0, CUTCTimestamp(&bad).toVariantTime());
-  // A rejected record leaves the value unchanged; a null one means now.
-  CUTCTimestamp t(7.0);
-  EXPECT_EQ(0, t.setDate(&bad));
-  EXPECT_EQ(7.0, t.toVariantTime());
+  CUTCTimestamp* t = CUTCTimestamp::create(&noon);
+  EXPECT_EQ(0, t->setDate(&bad));
+  EXPECT_EQ(45322.5, t->toVariantTime());
+  CUTCTimestamp::release(t);
   before = utc_test::now();
-  EXPECT_NE(0, t.setDate(nullptr));
-  EXPECT_TRUE(isNow(t.toVariantTime(), before));
-  const CUTCTimestamp& source = t;
-  EXPECT_EQ(t.toVariantTime(), CUTCTimestamp(t).toVariantTime());
-  EXPECT_EQ(t.toVariantTime(), CUTCTimestamp(source).toVariantTime());
+  t = CUTCTimestamp::create(nullptr);
+  EXPECT_TRUE(isNow(t->toVariantTime(), before));
+  EXPECT_NE(0, t->setDate(nullptr));
+  EXPECT_TRUE(isNow(t->toVariantTime(), before));
+  const CUTCTimestamp& source = *t;
+  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(*t).toVariantTime());
+  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(source).toVariantTime());
+  CUTCTimestamp::release(t);
+  // Derived objects are deleted through the virtual destructor.
+  CUTCTimestamp::release(new CUTCDate(1.0));
+  CUTCTimestamp::release(nullptr);
 }
 
 TEST(CUTCTimestampTest, ToSystemTime) {
@@ -226,18 +227,4 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   CUTCDate date(45322.5);
   static_cast<CUTCTimestamp&>(date).toString(buffer, sizeof buffer);
   EXPECT_STREQ("20240131", buffer);
-}
-
-TEST(CUTCTimestampTest, CreateAndRelease) {
-  const _SYSTEMTIME noon = utc_test::record(2024, 1, 31, 12);
-  CUTCTimestamp* t = CUTCTimestamp::create(&noon);
-  EXPECT_EQ(45322.5, t->toVariantTime());
-  CUTCTimestamp::release(t);
-  const double before = utc_test::now();
-  t = CUTCTimestamp::create(nullptr);
-  EXPECT_TRUE(isNow(t->toVariantTime(), before));
-  CUTCTimestamp::release(t);
-  // Derived objects are deleted through the virtual destructor.
-  CUTCTimestamp::release(new CUTCDate(1.0));
-  CUTCTimestamp::release(nullptr);
 }
