@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/foundation/digit_pairs_internal.h"
 #include "tolvex/foundation/utc_text_internal.h"
 
 namespace utc_text {
@@ -11,20 +12,6 @@ namespace {
 
 // Every text form, any year included, fits with room to spare.
 constexpr std::size_t kBlockSize = 64;
-
-// "00" to "99", two characters each.
-constexpr char kPairs[] =
-    "0001020304050607080910111213141516171819"
-    "2021222324252627282930313233343536373839"
-    "4041424344454647484950515253545556575859"
-    "6061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes value, below 100, as two decimal digits.
-char* putPair(char* out, unsigned value) {
-  std::memcpy(out, kPairs + 2 * std::size_t{value}, 2);
-  return out + 2;
-}
 
 // Whether every field prints in exactly its format width, so that the
 // digits can be written without sprintf.
@@ -35,22 +22,22 @@ bool fitsWidths(const _SYSTEMTIME& t) {
 
 void writeFast(const _SYSTEMTIME& t, Form form, char* out) {
   if (form != Form::kTime) {
-    out = putPair(out, t.wYear / 100u);
-    out = putPair(out, t.wYear % 100u);
-    out = putPair(out, t.wMonth);
-    out = putPair(out, t.wDay);
+    out = digit_pairs::put(out, t.wYear / 100u);
+    out = digit_pairs::put(out, t.wYear % 100u);
+    out = digit_pairs::put(out, t.wMonth);
+    out = digit_pairs::put(out, t.wDay);
     if (form == Form::kDate) return;
     *out++ = '-';
   }
-  out = putPair(out, t.wHour);
+  out = digit_pairs::put(out, t.wHour);
   *out++ = ':';
-  out = putPair(out, t.wMinute);
+  out = digit_pairs::put(out, t.wMinute);
   *out++ = ':';
-  out = putPair(out, t.wSecond);
+  out = digit_pairs::put(out, t.wSecond);
   if (form == Form::kTime) return;
   *out++ = '.';
   *out++ = static_cast<char>('0' + t.wMilliseconds / 100u);
-  putPair(out, t.wMilliseconds % 100u);
+  digit_pairs::put(out, t.wMilliseconds % 100u);
 }
 
 void writePrintf(const _SYSTEMTIME& t, Form form, char* out) {

@@ -16,6 +16,7 @@
 #include <langinfo.h>
 
 #include "tolvex/foundation/base_library_internal.h"
+#include "tolvex/foundation/digit_pairs_internal.h"
 #include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 
@@ -116,13 +117,6 @@ std::size_t shortFractionLength(const ShortFraction& parts) {
   return parts.negative + digits + 1 + kDecimals;
 }
 
-// "00" to "99", two characters each.
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324"
-    "25262728293031323334353637383940414243444546474849"
-    "50515253545556575859606162636465666768697071727374"
-    "75767778798081828384858687888990919293949596979899";
-
 // Writes the text of `parts` with `point` as the decimal point to dest,
 // which has room for kShortFractionBound characters, and returns its
 // end; no terminator.
@@ -143,9 +137,8 @@ char* writeShortFraction(const ShortFraction& parts, char point, char* dest) {
   if (shift <= 57) {
     while (p != end && fraction != 0) {
       fraction *= 100;
-      std::memcpy(p, kDigitPairs + 2 * (fraction >> shift), 2);
+      p = digit_pairs::put(p, static_cast<unsigned>(fraction >> shift));
       fraction &= mask;
-      p += 2;
     }
   } else {
     while (p != end && fraction != 0) {
