@@ -12,13 +12,13 @@ update=${1:-}
 status=0
 for arch in amd64 i386; do
   case $arch in amd64) build=build/deb ;; i386) build=build/deb-i386 ;; esac
-  for library in messaging/libtolvex.so.1 ruvak3/libruvak3.so.1; do
+  for library in tolvex/libtolvex.so.1 ruvak3/libruvak3.so.1; do
     name=$(basename "$library")
     baseline="abi/$arch/$name.abi"
     current=$(mktemp)
     abidw --no-corpus-path --no-comp-dir-path --no-show-locs \
       --drop-private-types --type-id-style hash \
-      --headers-dir messaging --headers-dir ruvak3 \
+      --headers-dir tolvex --headers-dir ruvak3 \
       --headers-dir "$build/generated" \
       --out-file "$current" "$build/$library"
     if [[ $update == --update ]]; then
@@ -28,7 +28,7 @@ for arch in amd64 i386; do
       echo "recorded $baseline"
       continue
     fi
-    if ! abidiff --no-added-syms --headers-dir1 messaging --headers-dir2 messaging \
+    if ! abidiff --no-added-syms --headers-dir1 tolvex --headers-dir2 tolvex \
         "$baseline" "$current"; then
       echo "ABI of $name ($arch) differs from $baseline"
       status=1

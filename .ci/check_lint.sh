@@ -11,7 +11,7 @@ mapfile -t sources < <(git ls-files '*.h' '*.cpp')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "clang-format: ${#sources[@]} files formatted"
 
-mapfile -t library < <(git ls-files 'messaging/*.cpp' 'ruvak3/*.cpp' |
+mapfile -t library < <(git ls-files 'tolvex/*.cpp' 'ruvak3/*.cpp' |
                        grep -v '_test\.cpp$')
 printf '%s\n' "${library[@]}" |
   xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null

@@ -15,7 +15,7 @@ install(TARGETS ruvak3 EXPORT tolvexTargets
     COMPONENT ruvak3 NAMELINK_COMPONENT dev)
 
 # Public headers only: tests and private headers (*_internal.h) stay behind.
-install(DIRECTORY messaging/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tolvex
+install(DIRECTORY tolvex/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tolvex
   COMPONENT dev
   FILES_MATCHING PATTERN "*.h"
   PATTERN "*_internal.h" EXCLUDE
