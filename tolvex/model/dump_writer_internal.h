@@ -20,7 +20,10 @@ class DumpWriter {
   ~DumpWriter();
 
   // "field: <name> = <value>\n" for a field with a value.
+  // Reads the value of the library's own field directly.
   void line(const UniversalField& field);
+  // "field: <name> = <text>\n"; a null text writes nothing after " = ".
+  void line(const std::string& name, const char* text);
   // "<group>\n", the lines of the group's fields in name order, each list
   // between "<list>\n" and "</list>\n", then "</group>\n".
   void group(const UniversalFieldGroup& group);

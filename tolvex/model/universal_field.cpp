@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+#include <typeinfo>
 
 #include <langinfo.h>
 
@@ -329,8 +330,15 @@ std::string UniversalField::toString() const {
   return line;
 }
 
+// The writer reads the library's own field directly; a derived class may
+// override getValueString(), so its line takes the text from that override.
 void UniversalField::appendLine(std::string& out) const {
-  DumpWriter(out).line(*this);
+  DumpWriter writer(out);
+  if (typeid(*this) == typeid(UniversalField)) {
+    writer.line(*this);
+  } else {
+    writer.line(name_, getValueString());
+  }
 }
 
 DumpWriter::DumpWriter(std::string& out)
@@ -400,6 +408,13 @@ void DumpWriter::line(const UniversalField& field) {
     }
     p = std::copy_n(text, length, openLine(field.name_, length));
   }
+  *p++ = '\n';
+  p_ = p;
+}
+
+void DumpWriter::line(const std::string& name, const char* text) {
+  const std::size_t length = text != nullptr ? std::strlen(text) : 0;
+  char* p = std::copy_n(text, length, openLine(name, length));
   *p++ = '\n';
   p_ = p;
 }

@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tolvex/model/universal_field_group.h"
@@ -208,6 +209,67 @@ TEST(UniversalField, CopyConstructorAgreesWithCopy) {
     assigned.setValue(assigned.getValueString());
     EXPECT_STREQ(text, assigned.getValueString());
   }
+}
+
+// A field class of a client's: its text form is its own, and it records the
+// setters that copy() calls on it.
+class BracketedField : public UniversalField {
+ public:
+  using UniversalField::UniversalField;
+  const char* getValueString() const override {
+    shown_ = std::string("[") + UniversalField::getValueString() + "]";
+    return shown_.c_str();
+  }
+  void setValueInt(int value) override {
+    calls += "int ";
+    UniversalField::setValueInt(value);
+  }
+  void setValue(const char* text) override {
+    calls += "text ";
+    UniversalField::setValue(text);
+  }
+  void setValue(const IFieldGroupList* list) override {
+    calls += "list ";
+    UniversalField::setValue(list);
+  }
+  void setValueDouble(double value) override {
+    calls += "double ";
+    UniversalField::setValueDouble(value);
+  }
+  void setValueLong(long long value) override {
+    calls += "long ";
+    UniversalField::setValueLong(value);
+  }
+  void setValueBinary(const void* data, int length) override {
+    calls += "binary ";
+    UniversalField::setValueBinary(data, length);
+  }
+  std::string calls;
+
+ private:
+  mutable std::string shown_;
+};
+
+// A derived field's line shows its own getValueString() for every kind, and
+// copy() reaches it through the virtual setters.
+TEST(UniversalField, DerivedFieldSeesItsOverridesInLineAndCopy) {
+  const UniversalFieldGroupList list;
+  const UniversalField sources[] = {
+      UniversalField("i", 7),     UniversalField("l", 1LL << 40),
+      UniversalField("d", 0.5),   UniversalField("t", "abc"),
+      UniversalField("g", &list), binaryField("b", "x", 1)};
+  BracketedField derived("f");
+  for (const UniversalField& source : sources) derived.copy(source);
+  EXPECT_EQ("int long double text list binary ", derived.calls);
+  const std::pair<BracketedField, const char*> rows[] = {
+      {BracketedField("55", 7), "field: 55 = [7]\n"},
+      {BracketedField("9000", 1LL << 40), "field: 9000 = [1099511627776]\n"},
+      {BracketedField("270", 0.5),
+       "field: 270 = "
+       "[0.500000000000000000000000000000000000000000000000000000000000]\n"},
+      {BracketedField("1", "abc"), "field: 1 = [abc]\n"},
+      {BracketedField("268", &list), "field: 268 = [list]\n"}};
+  for (const auto& [field, line] : rows) EXPECT_EQ(line, field.toString());
 }
 
 // Texts in the inline buffer (up to 63 characters) or on the heap survive
