@@ -136,7 +136,14 @@ class TOLVEX_API ConParams {
 
   /// The record's own table, or null after clear(). The caller must not
   /// delete it; entries added through it must be pointer entries holding
-  /// `strdup` copies, which the record frees.
+  /// `strdup` copies, which the record frees. Every entry is such a pointer
+  /// entry, those setUrl() copies from the element included: read the values
+  /// with getPointer(), since getString() throws "Type mismatch" for them.
+  /// \code
+  /// StdHashTable* table = params.getOptionalParameters();
+  /// for (void* at = table->firstElement(); at; at = table->nextElement())
+  ///   use(table->getName(), static_cast<const char*>(table->getPointer()));
+  /// \endcode
   StdHashTable* getOptionalParameters();
   /// Stores a copy of `value` under `name`, freeing the copy an entry of that
   /// name held. Stores nothing for a null name, a null value, or a record
