@@ -49,8 +49,8 @@ class TOLVEX_API IField {
   virtual long long getValueLong() const = 0;
   /// Replaces the value, whatever its kind, with the number.
   virtual void setValueInt(int value) = 0;
-  /// The value as a 32-bit integer: a text read up to its first non-digit
-  /// ("12abc" gives 12) and saturating at the limits ("5000000000" gives
+  /// The value as a 32-bit integer: a text as strtol reads it in base 10
+  /// ("12abc" gives 12), saturating at the limits ("5000000000" gives
   /// INT_MAX), a 64-bit integer cut to its low 32 bits (0x100000005 gives 5),
   /// a double truncated toward zero; 0 when it has no numeric form.
   virtual int getValueInt() const = 0;
