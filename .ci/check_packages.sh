@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 arch=$1
 case $arch in
   amd64) preset=deb; triplet=x86_64-linux-gnu ;;
-  i386) preset=deb-i386; triplet=i386-linux-gnu ;;
+  i386) preset="deb-i386"; triplet=i386-linux-gnu ;;
   *) echo "unknown architecture: $arch" >&2; exit 2 ;;
 esac
 
