@@ -52,8 +52,8 @@ void printConParams(ConParams& params) {
                   COptionalParametersConst::CHECK_SSL_ERROR,
                   COptionalParametersConst::CHECK_SSL_ERROR_DEFAULT));
   // Every optional parameter is a pointer entry holding the record's own
-  // copy of the text: read it with getPointer() (getString() throws "Type
-  // mismatch"), and neither free nor keep it.
+  // copy of the text, which the record frees: read it with getPointer()
+  // (getString() throws "Type mismatch").
   StdHashTable* optional = params.getOptionalParameters();
   for (void* at = optional->firstElement(); at != nullptr;
        at = optional->nextElement()) {
