@@ -37,18 +37,6 @@ TEST(CUTCDateTest, ParsesTheDateGrammar) {
   EXPECT_EQ(0.0, CUTCDate::parse(nullptr));
 }
 
-TEST(CUTCDateTest, ParseAgreesWithTheScanRoute) {
-  std::mt19937 random(8);
-  for (int i = 0; i < 100000; ++i) {
-    const auto text =
-        utc_test::exactCopy(utc_test::mutate(random, "20240229x"));
-    _SYSTEMTIME t{};
-    const bool read = utc_test::referenceFields(text.get(), true, &t);
-    const double got = CUTCDate::parse(text.get());
-    if (got != (read ? ole(t) : 0.0)) FAIL() << text.get() << ": " << got;
-  }
-}
-
 TEST(CUTCDateTest, FormatsTheDateOnly) {
   CUTCDate d(0.0);
   const struct {

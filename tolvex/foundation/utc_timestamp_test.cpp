@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 
-#include "tolvex/foundation/utc_date.h"
 #include "tolvex/foundation/utc_test_util.h"
 
 using utc_test::formatted;
@@ -25,6 +25,23 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
   }
   return ::testing::AssertionFailure() << value << " is not now";
 }
+
+// A client's timestamp class with a text form of its own, which counts its
+// destructions.
+class ClientTimestamp : public CUTCTimestamp {
+ public:
+  ClientTimestamp(double value, int* destroyed)
+      : CUTCTimestamp(value), destroyed_(destroyed) {}
+  ~ClientTimestamp() override { ++*destroyed_; }
+  char* format(double value) override {
+    char* text = static_cast<char*>(std::malloc(16));
+    std::snprintf(text, 16, "<%g>", value);
+    return text;
+  }
+
+ private:
+  int* destroyed_;
+};
 
 }  // namespace
 
@@ -73,19 +90,6 @@ TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
   EXPECT_EQ(0.0, CUTCTimestamp::parse(nullptr));
 }
 
-TEST(CUTCTimestampTest, ParseAgreesWithTheScanRoute) {
-  std::mt19937 random(17);
-  for (int i = 0; i < 200000; ++i) {
-    const std::string text =
-        i % 2 ? utc_test::mutate(random, "20240229-12:34:56.789xyz")
-              : utc_test::randomBytes(random, 24);
-    const auto copy = utc_test::exactCopy(text);
-    const double expected = utc_test::referenceTimestamp(copy.get());
-    const double got = CUTCTimestamp::parse(copy.get());
-    if (got != expected) FAIL() << '"' << text << "\": " << got;
-  }
-}
-
 TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
   CUTCTimestamp t(0.0);
   const struct {
@@ -110,35 +114,6 @@ TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
   char* text = t.format(45322.5);
   for (int i = 21; i < 64; ++i) EXPECT_EQ('\0', text[i]) << i;
   std::free(text);
-}
-
-TEST(CUTCTimestampTest, TextsRoundTripThroughParseAndFormat) {
-  CUTCTimestamp t(0.0);
-  std::mt19937 random(2024);
-  for (int i = 0; i < 100000; ++i) {
-    // Every millisecond of a second at both ends of the range, then random
-    // times across it.
-    const _SYSTEMTIME st =
-        i < 2000
-            ? utc_test::record(i < 1000 ? 100 : 9999, 12, 31, 23, 59, 59,
-                               i % 1000)
-            : utc_test::record(100 + random() % 9900, 1 + random() % 12,
-                               1 + random() % 28, random() % 24, random() % 60,
-                               random() % 60, random() % 1000);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d:%02d:%02d.%03d",
-                  st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                  st.wSecond, st.wMilliseconds);
-    const std::string back = formatted(t, CUTCTimestamp::parse(text));
-    if (back != text) FAIL() << text << " came back as " << back;
-  }
-  for (int i = 0; i < 20000; ++i) {
-    double value;
-    const unsigned long long bits =
-        (static_cast<unsigned long long>(random()) << 32) | random();
-    std::memcpy(&value, &bits, sizeof value);
-    std::free(t.format(value));
-  }
 }
 
 // A text that does not parse, or encodes the failure value, means now; so do
@@ -171,39 +146,29 @@ TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
   EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(*t).toVariantTime());
   EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(source).toVariantTime());
   CUTCTimestamp::release(t);
-  // Derived objects are deleted through the virtual destructor.
-  CUTCTimestamp::release(new CUTCDate(1.0));
   CUTCTimestamp::release(nullptr);
 }
 
-TEST(CUTCTimestampTest, ToSystemTime) {
+// A value out of range leaves the record; compareTo has no tolerance, and a
+// NaN on either side compares equal.
+TEST(CUTCTimestampTest, ToSystemTimeAndCompareTo) {
   _SYSTEMTIME st = utc_test::record(1, 2, 3);
   EXPECT_EQ(0, CUTCTimestamp(1e9).toSystemTime(&st));
   EXPECT_EQ(1, st.wYear);
   EXPECT_EQ(0, CUTCTimestamp(1.0).toSystemTime(nullptr));
   EXPECT_NE(0, CUTCTimestamp(-1.25).toSystemTime(&st));
   EXPECT_EQ(ole(1899, 12, 29, 6), ole(st));
-}
-
-TEST(CUTCTimestampTest, CompareToIsExact) {
-  const struct {
-    double left, right;
-    int result;
-  } rows[] = {
-      {1.0, 2.0, -1},
-      {2.0, 1.0, 1},
-      {1.0, 1.0, 0},
-      // No tolerance: one unit in the last place is a difference.
-      {45322.5, std::nextafter(45322.5, 0.0), 1},
-      // A NaN on either side compares equal.
-      {kNaN, 1.0, 0},
-      {1.0, kNaN, 0},
-  };
+  const double rows[][3] = {{1.0, 2.0, -1},
+                            {45322.5, std::nextafter(45322.5, 0.0), 1},
+                            {1.0, 1.0, 0},
+                            {kNaN, 1.0, 0},
+                            {1.0, kNaN, 0}};
   for (const auto& row : rows) {
-    CUTCTimestamp left(row.left), right(row.right);
-    const CUTCTimestamp &constLeft = left, &constRight = right;
-    EXPECT_EQ(row.result, left.compareTo(right)) << row.left;
-    EXPECT_EQ(row.result, constLeft.compareTo(constRight)) << row.left;
+    CUTCTimestamp left(row[0]), right(row[1]);
+    const CUTCTimestamp& constLeft = left;
+    EXPECT_EQ(row[2], left.compareTo(right)) << row[0];
+    EXPECT_EQ(row[2],
+              constLeft.compareTo(static_cast<const CUTCTimestamp&>(right)));
   }
 }
 
@@ -223,8 +188,11 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   EXPECT_STREQ("keep", buffer);
   CUTCTimestamp(kNaN).toString(buffer, sizeof buffer);
   EXPECT_STREQ("", buffer);
-  // A derived object prints its own form, also through a base reference.
-  CUTCDate date(45322.5);
-  static_cast<CUTCTimestamp&>(date).toString(buffer, sizeof buffer);
-  EXPECT_STREQ("20240131", buffer);
+  // A client's class prints its own form, and release() destroys it whole.
+  int destroyed = 0;
+  CUTCTimestamp* own = new ClientTimestamp(1.5, &destroyed);
+  own->toString(buffer, sizeof buffer);
+  EXPECT_STREQ("<1.5>", buffer);
+  CUTCTimestamp::release(own);
+  EXPECT_EQ(1, destroyed);
 }
