@@ -80,13 +80,4 @@ TEST(UrlElement, ParamsGrammar) {
   }
 }
 
-TEST(UrlElement, ParamsSurviveLongTexts) {
-  std::string text;
-  for (int i = 0; i < 2000; ++i) {
-    text += "n" + std::to_string(i % 7) + " = " + std::string(50, 'v') + ";";
-  }
-  const std::string pairs = paramsOf(text.c_str());
-  EXPECT_EQ(7u * (2 + 1 + 50 + 1), pairs.size());
-}
-
 }  // namespace
