@@ -47,7 +47,6 @@ class ClientTimestamp : public CUTCTimestamp {
 
 TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
   const double t = ole(2024, 1, 31, 23, 59, 59);
-  const double ms = 1 / 86400000.0;
   const struct {
     const char* text;
     double value;
@@ -55,32 +54,26 @@ TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
       // The full form, and without milliseconds.
       {"20240131-23:59:59.123", ole(2024, 1, 31, 23, 59, 59, 123)},
       {"20240131-23:59:59", t},
-      // Milliseconds are an integer count, not a fraction.
-      {"20240131-23:59:59.7", ole(2024, 1, 31, 23, 59, 59, 7)},
-      // The separators are not looked at.
-      {"20240131T23.59.59:5", ole(2024, 1, 31, 23, 59, 59, 5)},
+      // Milliseconds are an integer count, not a fraction; the separators
+      // are not looked at.
+      {"20240131T23.59.59:7", ole(2024, 1, 31, 23, 59, 59, 7)},
       // An empty or non-numeric milliseconds field gives 0 ms.
       {"20240131-23:59:59.", t},
       {"20240131-23:59:59.x12", t},
       // The milliseconds end at a non-digit or after three characters.
       {"20240131-23:59:59.12x", ole(2024, 1, 31, 23, 59, 59, 12)},
-      {"20240131-23:59:59.1234567", ole(2024, 1, 31, 23, 59, 59, 123)},
+      {"20240131-23:59:59.1234", ole(2024, 1, 31, 23, 59, 59, 123)},
       // sscanf skips blanks and takes signs inside a field...
       {"2024 131-23:59:59. +5", ole(2024, 1, 31, 23, 59, 59, 5)},
       // ...and a negative count wraps to 16 bits, out of range.
       {"20240131-23:59:59.-1", 0.0},
-      // Shorter than 17 characters, or a field that is not a number.
+      // Shorter than 17 characters, a field that is not a number, or one
+      // out of range.
       {"20240131-23:59:5", 0.0},
-      {"", 0.0},
       {"2024013X-23:59:59", 0.0},
-      // Fields out of range are refused by the conversion.
-      {"20230229-00:00:00", 0.0},
       {"20240131-24:00:00", 0.0},
-      {"20240131-23:59:60", 0.0},
-      {"00990101-00:00:00", 0.0},
-      // The ends of the range.
-      {"01000101-00:00:00.000", ole(100, 1, 1)},
-      {"99991231-23:59:59.999", 2958466.0 - ms},
+      // The last millisecond of the range.
+      {"99991231-23:59:59.999", 2958466.0 - 1 / 86400000.0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.value,
@@ -117,34 +110,29 @@ TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
 }
 
 // A text that does not parse, or encodes the failure value, means now; so do
-// a null record and create(nullptr). A rejected record gives 0.0, and leaves
-// the value of setDate unchanged.
+// no record and create(nullptr). A rejected record gives 0.0, and leaves the
+// value of setDate unchanged.
 TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
-  EXPECT_EQ(ole(2024, 1, 31, 23, 59, 59, 123),
-            CUTCTimestamp("20240131-23:59:59.123").toVariantTime());
   for (const char* text : {"2024013X-23:59:59", "18991230-00:00:00.000",
                            static_cast<const char*>(nullptr)}) {
     const double before = utc_test::now();
     EXPECT_TRUE(isNow(CUTCTimestamp(text).toVariantTime(), before));
   }
-  double before = utc_test::now();
-  EXPECT_TRUE(isNow(CUTCTimestamp().toVariantTime(), before));
   const _SYSTEMTIME noon = utc_test::record(2024, 1, 31, 12);
   const _SYSTEMTIME bad = utc_test::record(2024, 2, 30);
-  EXPECT_EQ(45322.5, CUTCTimestamp(&noon).toVariantTime());
   EXPECT_EQ(0.0, CUTCTimestamp(&bad).toVariantTime());
   CUTCTimestamp* t = CUTCTimestamp::create(&noon);
   EXPECT_EQ(0, t->setDate(&bad));
   EXPECT_EQ(45322.5, t->toVariantTime());
+  const CUTCTimestamp& source = *t;
+  EXPECT_EQ(45322.5, CUTCTimestamp(*t).toVariantTime());
+  EXPECT_EQ(45322.5, CUTCTimestamp(source).toVariantTime());
+  EXPECT_NE(0, t->setDate(nullptr));
   CUTCTimestamp::release(t);
-  before = utc_test::now();
+  const double before = utc_test::now();
+  EXPECT_TRUE(isNow(CUTCTimestamp().toVariantTime(), before));
   t = CUTCTimestamp::create(nullptr);
   EXPECT_TRUE(isNow(t->toVariantTime(), before));
-  EXPECT_NE(0, t->setDate(nullptr));
-  EXPECT_TRUE(isNow(t->toVariantTime(), before));
-  const CUTCTimestamp& source = *t;
-  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(*t).toVariantTime());
-  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(source).toVariantTime());
   CUTCTimestamp::release(t);
   CUTCTimestamp::release(nullptr);
 }

@@ -87,14 +87,11 @@ TEST(TradingSessionDescTest, ParseReadsSubIdIdAndNameOnly) {
   const Row rows[] = {
       // The description and properties are not read back.
       {"S1;I1;N1;D1;P=1", "S1|I1|N1|N1"},
-      // A single field: no ID, so getID() falls back.
-      {"S1", "S1|QELB|S1|S1"},
-      // A ';' at the end ends the reading.
+      // A ';' at the end ends the reading; without an ID getID() falls back.
       {"S1;", "S1|QELB|S1|S1"},
       {"S1;I1;", "S1|I1|S1|S1"},
       // An empty field takes the rest of the text, separators included.
       {"S1;;N1", "S1|;N1|S1|S1"},
-      {";QELB;;", ";QELB;;|QELB|;QELB;;|;QELB;;"},
       // The third field runs to the end when no ';' follows.
       {"S1;I1;N1", "S1|I1|N1|N1"},
       // An empty text is an empty sub-ID.
