@@ -74,12 +74,13 @@ std::optional<double> oleDay(int year, int month, int day) {
       back.tm_mon != month - 1) {
     return std::nullopt;  // timegm moved a day past the month's end
   }
-  return static_cast<double>(seconds / 86400) +
-         25569.0;  // days from 1899-12-30
+  // 25569 days lie between 1899-12-30, day 0, and 1970-01-01.
+  return static_cast<double>(seconds / 86400) + 25569.0;
 }
 
-// What a text of plain digits parses to: `expected` is set, to 0.0 for a
-// refused value, when the text is of that form; left unset otherwise.
+// What a text of plain digits parses to: `stamp` and `date` are set, to 0.0
+// for a refused value, when the text has plain digits in every field of that
+// form; left unset otherwise.
 void expectByCalendar(const std::string& text, std::optional<double>& stamp,
                       std::optional<double>& date) {
   const int year = digitsAt(text, 0, 4), month = digitsAt(text, 4, 2),
