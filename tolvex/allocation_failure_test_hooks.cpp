@@ -57,6 +57,11 @@ void* allocateAligned(std::size_t size, std::align_val_t alignment) {
   return block;
 }
 
+void* orThrow(void* block) {
+  if (block == nullptr) throw std::bad_alloc();
+  return block;
+}
+
 void release(void* block) {
   if (block == nullptr) return;
   --g_live;
@@ -97,75 +102,41 @@ long liveBlocks() {
 
 }  // namespace allocation_failure
 
-void* operator new(std::size_t size) {
-  void* block = allocate(size);
-  if (block == nullptr) throw std::bad_alloc();
-  return block;
-}
-void* operator new[](std::size_t size) {
-  return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  return allocate(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  return allocate(size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment) {
-  void* block = allocateAligned(size, alignment);
-  if (block == nullptr) throw std::bad_alloc();
-  return block;
-}
-void* operator new[](std::size_t size, std::align_val_t alignment) {
-  return operator new(size, alignment);
-}
-void* operator new(std::size_t size, std::align_val_t alignment,
-                   const std::nothrow_t&) noexcept {
-  return allocateAligned(size, alignment);
-}
-void* operator new[](std::size_t size, std::align_val_t alignment,
-                     const std::nothrow_t&) noexcept {
-  return allocateAligned(size, alignment);
-}
+// Each form of operator new and delete, single and array alike.
+#define REPLACE_NEW(allocation, ...)  \
+  void* operator new(__VA_ARGS__) {   \
+    return allocation;                \
+  }                                   \
+  void* operator new[](__VA_ARGS__) { \
+    return allocation;                \
+  }
+#define REPLACE_NOTHROW_NEW(allocation, ...)   \
+  void* operator new(__VA_ARGS__) noexcept {   \
+    return allocation;                         \
+  }                                            \
+  void* operator new[](__VA_ARGS__) noexcept { \
+    return allocation;                         \
+  }
+#define REPLACE_DELETE(...)                      \
+  void operator delete(__VA_ARGS__) noexcept {   \
+    release(block);                              \
+  }                                              \
+  void operator delete[](__VA_ARGS__) noexcept { \
+    release(block);                              \
+  }
 
-void operator delete(void* block) noexcept {
-  release(block);
-}
-void operator delete[](void* block) noexcept {
-  release(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-  release(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-  release(block);
-}
-void operator delete(void* block, const std::nothrow_t&) noexcept {
-  release(block);
-}
-void operator delete[](void* block, const std::nothrow_t&) noexcept {
-  release(block);
-}
-void operator delete(void* block, std::align_val_t) noexcept {
-  release(block);
-}
-void operator delete[](void* block, std::align_val_t) noexcept {
-  release(block);
-}
-void operator delete(void* block, std::size_t, std::align_val_t) noexcept {
-  release(block);
-}
-void operator delete[](void* block, std::size_t, std::align_val_t) noexcept {
-  release(block);
-}
-void operator delete(void* block, std::align_val_t,
-                     const std::nothrow_t&) noexcept {
-  release(block);
-}
-void operator delete[](void* block, std::align_val_t,
-                       const std::nothrow_t&) noexcept {
-  release(block);
-}
+REPLACE_NEW(orThrow(allocate(size)), std::size_t size)
+REPLACE_NOTHROW_NEW(allocate(size), std::size_t size, const std::nothrow_t&)
+REPLACE_NEW(orThrow(allocateAligned(size, alignment)), std::size_t size,
+            std::align_val_t alignment)
+REPLACE_NOTHROW_NEW(allocateAligned(size, alignment), std::size_t size,
+                    std::align_val_t alignment, const std::nothrow_t&)
+REPLACE_DELETE(void* block)
+REPLACE_DELETE(void* block, std::size_t)
+REPLACE_DELETE(void* block, const std::nothrow_t&)
+REPLACE_DELETE(void* block, std::align_val_t)
+REPLACE_DELETE(void* block, std::size_t, std::align_val_t)
+REPLACE_DELETE(void* block, std::align_val_t, const std::nothrow_t&)
 
 #if TOLVEX_REPLACE_MALLOC
 // The C library's own blocks, so that its free() and realloc() apply; libc

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <typeinfo>
 
 #include "tolvex/errors/authentication_exception.h"
@@ -12,11 +13,36 @@
 #include "tolvex/errors/session_timeout_exception.h"
 #include "tolvex/errors/ssl_host_exception.h"
 
+namespace {
+
+// A client's exception class: its text reads with a '!' in front, and it
+// records the texts that reach its setMessage.
+template <typename Base>
+class Marked : public Base {
+ public:
+  Marked(const char* text, int code) : Base(text, code) {}
+  const char* getMessage() const override {
+    shown_ = "!" + std::string(Base::getMessage());
+    return shown_.c_str();
+  }
+  void setMessage(const char* text) override {
+    sets += text != nullptr ? text : "(null)";
+    sets += ';';
+    Base::setMessage(text);
+  }
+  std::string sets;
+
+ private:
+  mutable std::string shown_;
+};
+
+}  // namespace
+
 // Null or empty text reads as "" and never replaces a text, neither by
-// setMessage nor by assignment.
+// setMessage nor by the base assignment; the certificate assignment drops
+// its own text first.
 TEST(GenericExceptionTest, NullOrEmptyTextIsNoText) {
   EXPECT_STREQ("", GenericException(nullptr, 5).getMessage());
-  EXPECT_STREQ("", GenericException("", 5).getMessage());
   GenericException e("old", 1);
   e.setMessage("");
   e.setMessage(nullptr);
@@ -24,13 +50,25 @@ TEST(GenericExceptionTest, NullOrEmptyTextIsNoText) {
   e = GenericException(nullptr, 2);
   EXPECT_STREQ("old", e.getMessage());
   EXPECT_EQ(2, e.getErrorCode());
-  e.setMessage("x");
-  EXPECT_STREQ("x", e.getMessage());
+  SSLHostException host(SSLHostException::SECURE_FLAG_REVOKED, "old");
+  host = SSLHostException(SSLHostException::SECURE_FLAGS_NONE, nullptr);
+  EXPECT_STREQ("old", host.getMessage());
+  CCertificateAuthenticationException cert("old", 1);
+  cert = CCertificateAuthenticationException(nullptr, 2);
+  EXPECT_STREQ("", cert.getMessage());
+  CCertificateAuthenticationException& self = cert;
+  cert = CCertificateAuthenticationException("new", 9);
+  cert = self;
+  EXPECT_STREQ("new", cert.getMessage());
+  EXPECT_EQ(9, cert.getCode());
 }
 
 // Which class each member of the family clones to; four clone to a plain
-// GenericException. Every clone has its own copy of the text and the code.
+// GenericException. Every clone has its own copy of the text and the code;
+// the class's own data travels, but not an SSL code or context.
 TEST(GenericExceptionTest, CloneFollowsTheFamilyTable) {
+  const auto allBits = static_cast<SSLHostException::SecureFlags>(-1);
+  int context = 0;
   struct Row {
     GenericException* source;  // deleted by the loop
     const std::type_info& cloneType;
@@ -44,16 +82,15 @@ TEST(GenericExceptionTest, CloneFollowsTheFamilyTable) {
       {new CCertificateAuthenticationException("c", 9),
        typeid(CCertificateAuthenticationException), "c", -1},
       {new CommunicationException("m", 3), typeid(GenericException), "m", 3},
-      {new SSLCommunicationException("s", 42, nullptr),
+      {new SSLCommunicationException("s", 42, &context),
        typeid(SSLCommunicationException), "s", -1},
       {new IllegalRequestException("i"), typeid(GenericException), "i", -1},
-      {new SessionInactiveException("x"), typeid(GenericException),
-       "ORA-499: x", -1},
+      {new SessionInactiveException(nullptr), typeid(GenericException),
+       "ORA-499: ", -1},
       {new SessionInactiveException2(7, "x"), typeid(SessionInactiveException2),
        "x", -1},
       {new SessionTimeoutException("t"), typeid(GenericException), "t", -1},
-      {new SSLHostException(SSLHostException::SECURE_FLAGS_NONE, "h"),
-       typeid(SSLHostException), "h", -1},
+      {new SSLHostException(allBits, "h"), typeid(SSLHostException), "h", -1},
   };
   for (const Row& row : rows) {
     std::unique_ptr<GenericException> source(row.source);
@@ -63,5 +100,50 @@ TEST(GenericExceptionTest, CloneFollowsTheFamilyTable) {
     EXPECT_STREQ(row.text, clone->getMessage());
     EXPECT_EQ(row.code, clone->getErrorCode());
     EXPECT_NE(source->getMessage(), clone->getMessage());
+    if (auto* cert =
+            dynamic_cast<CCertificateAuthenticationException*>(clone.get())) {
+      EXPECT_EQ(9, cert->getCode());
+    } else if (auto* ssl =
+                   dynamic_cast<SSLCommunicationException*>(clone.get())) {
+      EXPECT_EQ(0, ssl->getCodeError());
+      EXPECT_EQ(nullptr, ssl->getServerCertContext());
+    } else if (auto* host = dynamic_cast<SSLHostException*>(clone.get())) {
+      EXPECT_EQ(allBits, host->GetErrorFlags());
+    } else if (auto* inactive =
+                   dynamic_cast<SessionInactiveException2*>(clone.get())) {
+      EXPECT_EQ(7, inactive->getErrorCode());
+    }
   }
+  EXPECT_EQ(42, SSLCommunicationException("s", 42, &context).getCodeError());
+}
+
+// The session code shows only through the non-const object.
+TEST(GenericExceptionTest, SessionCodeOnlyThroughTheNonConstObject) {
+  SessionInactiveException2 e(7, "x");
+  const SessionInactiveException2& constant = e;
+  GenericException& base = e;
+  EXPECT_EQ(7, e.getErrorCode());
+  EXPECT_EQ(-1, constant.getErrorCode());
+  EXPECT_EQ(-1, base.getErrorCode());
+}
+
+// Copies, clones and assignments read the source's text through its own
+// getMessage(); assignments store it through the target's setMessage().
+TEST(GenericExceptionTest, CopiesGoThroughTheVirtualTextOperations) {
+  Marked<GenericException> source("s", 3);
+  EXPECT_STREQ("!s", GenericException(source).getMessage());
+  EXPECT_STREQ("!s",
+               std::unique_ptr<GenericException>(source.clone())->getMessage());
+  Marked<GenericException> target("t", 1);
+  static_cast<GenericException&>(target) = source;
+  EXPECT_EQ("!s;", target.sets);
+  EXPECT_EQ(3, target.getErrorCode());
+
+  const Marked<CCertificateAuthenticationException> cert("c", 4);
+  EXPECT_STREQ("!c", CCertificateAuthenticationException(cert).getMessage());
+  Marked<CCertificateAuthenticationException> certTarget("t", 1);
+  static_cast<CCertificateAuthenticationException&>(certTarget) = cert;
+  EXPECT_EQ("!c;", certTarget.sets);
+  EXPECT_STREQ("!!c", certTarget.getMessage());
+  EXPECT_EQ(4, certTarget.getCode());
 }

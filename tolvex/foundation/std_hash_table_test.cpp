@@ -23,6 +23,16 @@ class StdHashTableTest : public testing::Test {
   StdHashTable table;
 };
 
+// A client's table, which counts the calls of its clear().
+class ClientTable : public StdHashTable {
+ public:
+  void clear() override {
+    ++clears;
+    StdHashTable::clear();
+  }
+  int clears = 0;
+};
+
 #define EXPECT_DATA_NOT_FOUND(statement) \
   EXPECT_THROWS_EXCEPTION(statement, GenericException, "Data not found", -1)
 #define EXPECT_TYPE_MISMATCH(statement) \
@@ -119,9 +129,10 @@ TEST_F(StdHashTableTest, CopySharesPointedObjectsButNotTexts) {
   table.copy(table);
   EXPECT_EQ(3, table.size());
 
-  StdHashTable copy;
+  ClientTable copy;  // emptied through its own clear()
   copy.put("stale", 1);
   copy.copy(table);
+  EXPECT_EQ(1, copy.clears);
   copy.put("t", "changed");
   EXPECT_STREQ("source", table.getString("t"));
   EXPECT_EQ(&shared, copy.getPointer("p"));

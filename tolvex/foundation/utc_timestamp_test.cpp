@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
 
-#include "tolvex/foundation/utc_date.h"
 #include "tolvex/foundation/utc_test_util.h"
 
 using utc_test::formatted;
@@ -26,11 +26,27 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
   return ::testing::AssertionFailure() << value << " is not now";
 }
 
+// A client's timestamp class with a text form of its own, which counts its
+// destructions.
+class ClientTimestamp : public CUTCTimestamp {
+ public:
+  ClientTimestamp(double value, int* destroyed)
+      : CUTCTimestamp(value), destroyed_(destroyed) {}
+  ~ClientTimestamp() override { ++*destroyed_; }
+  char* format(double value) override {
+    char* text = static_cast<char*>(std::malloc(16));
+    std::snprintf(text, 16, "<%g>", value);
+    return text;
+  }
+
+ private:
+  int* destroyed_;
+};
+
 }  // namespace
 
 TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
   const double t = ole(2024, 1, 31, 23, 59, 59);
-  const double ms = 1 / 86400000.0;
   const struct {
     const char* text;
     double value;
@@ -38,32 +54,26 @@ TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
       // The full form, and without milliseconds.
       {"20240131-23:59:59.123", ole(2024, 1, 31, 23, 59, 59, 123)},
       {"20240131-23:59:59", t},
-      // Milliseconds are an integer count, not a fraction.
-      {"20240131-23:59:59.7", ole(2024, 1, 31, 23, 59, 59, 7)},
-      // The separators are not looked at.
-      {"20240131T23.59.59:5", ole(2024, 1, 31, 23, 59, 59, 5)},
+      // Milliseconds are an integer count, not a fraction; the separators
+      // are not looked at.
+      {"20240131T23.59.59:7", ole(2024, 1, 31, 23, 59, 59, 7)},
       // An empty or non-numeric milliseconds field gives 0 ms.
       {"20240131-23:59:59.", t},
       {"20240131-23:59:59.x12", t},
       // The milliseconds end at a non-digit or after three characters.
       {"20240131-23:59:59.12x", ole(2024, 1, 31, 23, 59, 59, 12)},
-      {"20240131-23:59:59.1234567", ole(2024, 1, 31, 23, 59, 59, 123)},
+      {"20240131-23:59:59.1234", ole(2024, 1, 31, 23, 59, 59, 123)},
       // sscanf skips blanks and takes signs inside a field...
       {"2024 131-23:59:59. +5", ole(2024, 1, 31, 23, 59, 59, 5)},
       // ...and a negative count wraps to 16 bits, out of range.
       {"20240131-23:59:59.-1", 0.0},
-      // Shorter than 17 characters, or a field that is not a number.
+      // Shorter than 17 characters, a field that is not a number, or one
+      // out of range.
       {"20240131-23:59:5", 0.0},
-      {"", 0.0},
       {"2024013X-23:59:59", 0.0},
-      // Fields out of range are refused by the conversion.
-      {"20230229-00:00:00", 0.0},
       {"20240131-24:00:00", 0.0},
-      {"20240131-23:59:60", 0.0},
-      {"00990101-00:00:00", 0.0},
-      // The ends of the range.
-      {"01000101-00:00:00.000", ole(100, 1, 1)},
-      {"99991231-23:59:59.999", 2958466.0 - ms},
+      // The last millisecond of the range.
+      {"99991231-23:59:59.999", 2958466.0 - 1 / 86400000.0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.value,
@@ -71,19 +81,6 @@ TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
         << row.text;
   }
   EXPECT_EQ(0.0, CUTCTimestamp::parse(nullptr));
-}
-
-TEST(CUTCTimestampTest, ParseAgreesWithTheScanRoute) {
-  std::mt19937 random(17);
-  for (int i = 0; i < 200000; ++i) {
-    const std::string text =
-        i % 2 ? utc_test::mutate(random, "20240229-12:34:56.789xyz")
-              : utc_test::randomBytes(random, 24);
-    const auto copy = utc_test::exactCopy(text);
-    const double expected = utc_test::referenceTimestamp(copy.get());
-    const double got = CUTCTimestamp::parse(copy.get());
-    if (got != expected) FAIL() << '"' << text << "\": " << got;
-  }
 }
 
 TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
@@ -112,98 +109,54 @@ TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
   std::free(text);
 }
 
-TEST(CUTCTimestampTest, TextsRoundTripThroughParseAndFormat) {
-  CUTCTimestamp t(0.0);
-  std::mt19937 random(2024);
-  for (int i = 0; i < 100000; ++i) {
-    // Every millisecond of a second at both ends of the range, then random
-    // times across it.
-    const _SYSTEMTIME st =
-        i < 2000
-            ? utc_test::record(i < 1000 ? 100 : 9999, 12, 31, 23, 59, 59,
-                               i % 1000)
-            : utc_test::record(100 + random() % 9900, 1 + random() % 12,
-                               1 + random() % 28, random() % 24, random() % 60,
-                               random() % 60, random() % 1000);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d:%02d:%02d.%03d",
-                  st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                  st.wSecond, st.wMilliseconds);
-    const std::string back = formatted(t, CUTCTimestamp::parse(text));
-    if (back != text) FAIL() << text << " came back as " << back;
-  }
-  for (int i = 0; i < 20000; ++i) {
-    double value;
-    const unsigned long long bits =
-        (static_cast<unsigned long long>(random()) << 32) | random();
-    std::memcpy(&value, &bits, sizeof value);
-    std::free(t.format(value));
-  }
-}
-
 // A text that does not parse, or encodes the failure value, means now; so do
-// a null record and create(nullptr). A rejected record gives 0.0, and leaves
-// the value of setDate unchanged.
+// no record and create(nullptr). A rejected record gives 0.0, and leaves the
+// value of setDate unchanged.
 TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
-  EXPECT_EQ(ole(2024, 1, 31, 23, 59, 59, 123),
-            CUTCTimestamp("20240131-23:59:59.123").toVariantTime());
   for (const char* text : {"2024013X-23:59:59", "18991230-00:00:00.000",
                            static_cast<const char*>(nullptr)}) {
     const double before = utc_test::now();
     EXPECT_TRUE(isNow(CUTCTimestamp(text).toVariantTime(), before));
   }
-  double before = utc_test::now();
-  EXPECT_TRUE(isNow(CUTCTimestamp().toVariantTime(), before));
   const _SYSTEMTIME noon = utc_test::record(2024, 1, 31, 12);
   const _SYSTEMTIME bad = utc_test::record(2024, 2, 30);
-  EXPECT_EQ(45322.5, CUTCTimestamp(&noon).toVariantTime());
   EXPECT_EQ(0.0, CUTCTimestamp(&bad).toVariantTime());
   CUTCTimestamp* t = CUTCTimestamp::create(&noon);
   EXPECT_EQ(0, t->setDate(&bad));
   EXPECT_EQ(45322.5, t->toVariantTime());
+  const CUTCTimestamp& source = *t;
+  EXPECT_EQ(45322.5, CUTCTimestamp(*t).toVariantTime());
+  EXPECT_EQ(45322.5, CUTCTimestamp(source).toVariantTime());
+  EXPECT_NE(0, t->setDate(nullptr));
   CUTCTimestamp::release(t);
-  before = utc_test::now();
+  const double before = utc_test::now();
+  EXPECT_TRUE(isNow(CUTCTimestamp().toVariantTime(), before));
   t = CUTCTimestamp::create(nullptr);
   EXPECT_TRUE(isNow(t->toVariantTime(), before));
-  EXPECT_NE(0, t->setDate(nullptr));
-  EXPECT_TRUE(isNow(t->toVariantTime(), before));
-  const CUTCTimestamp& source = *t;
-  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(*t).toVariantTime());
-  EXPECT_EQ(t->toVariantTime(), CUTCTimestamp(source).toVariantTime());
   CUTCTimestamp::release(t);
-  // Derived objects are deleted through the virtual destructor.
-  CUTCTimestamp::release(new CUTCDate(1.0));
   CUTCTimestamp::release(nullptr);
 }
 
-TEST(CUTCTimestampTest, ToSystemTime) {
+// A value out of range leaves the record; compareTo has no tolerance, and a
+// NaN on either side compares equal.
+TEST(CUTCTimestampTest, ToSystemTimeAndCompareTo) {
   _SYSTEMTIME st = utc_test::record(1, 2, 3);
   EXPECT_EQ(0, CUTCTimestamp(1e9).toSystemTime(&st));
   EXPECT_EQ(1, st.wYear);
   EXPECT_EQ(0, CUTCTimestamp(1.0).toSystemTime(nullptr));
   EXPECT_NE(0, CUTCTimestamp(-1.25).toSystemTime(&st));
   EXPECT_EQ(ole(1899, 12, 29, 6), ole(st));
-}
-
-TEST(CUTCTimestampTest, CompareToIsExact) {
-  const struct {
-    double left, right;
-    int result;
-  } rows[] = {
-      {1.0, 2.0, -1},
-      {2.0, 1.0, 1},
-      {1.0, 1.0, 0},
-      // No tolerance: one unit in the last place is a difference.
-      {45322.5, std::nextafter(45322.5, 0.0), 1},
-      // A NaN on either side compares equal.
-      {kNaN, 1.0, 0},
-      {1.0, kNaN, 0},
-  };
+  const double rows[][3] = {{1.0, 2.0, -1},
+                            {45322.5, std::nextafter(45322.5, 0.0), 1},
+                            {1.0, 1.0, 0},
+                            {kNaN, 1.0, 0},
+                            {1.0, kNaN, 0}};
   for (const auto& row : rows) {
-    CUTCTimestamp left(row.left), right(row.right);
-    const CUTCTimestamp &constLeft = left, &constRight = right;
-    EXPECT_EQ(row.result, left.compareTo(right)) << row.left;
-    EXPECT_EQ(row.result, constLeft.compareTo(constRight)) << row.left;
+    CUTCTimestamp left(row[0]), right(row[1]);
+    const CUTCTimestamp& constLeft = left;
+    EXPECT_EQ(row[2], left.compareTo(right)) << row[0];
+    EXPECT_EQ(row[2],
+              constLeft.compareTo(static_cast<const CUTCTimestamp&>(right)));
   }
 }
 
@@ -223,10 +176,13 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   EXPECT_STREQ("keep", buffer);
   CUTCTimestamp(kNaN).toString(buffer, sizeof buffer);
   EXPECT_STREQ("", buffer);
-  // A derived object prints its own form, also through a base reference.
-  CUTCDate date(45322.5);
-  static_cast<CUTCTimestamp&>(date).toString(buffer, sizeof buffer);
-  EXPECT_STREQ("20240131", buffer);
+  // A client's class prints its own form, and release() destroys it whole.
+  int destroyed = 0;
+  CUTCTimestamp* own = new ClientTimestamp(1.5, &destroyed);
+  own->toString(buffer, sizeof buffer);
+  EXPECT_STREQ("<1.5>", buffer);
+  CUTCTimestamp::release(own);
+  EXPECT_EQ(1, destroyed);
 }
 
 TEST(CUTCTimestampTest, AddSecondsFollowsTheTimeLineOnBothSidesOfDayZero) {
