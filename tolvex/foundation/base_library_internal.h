@@ -3,7 +3,7 @@
 // Besides it, only foundation headers whose published declarations name a
 // base-library type include the base library: thread.h, whose CThread
 // derives from ruvak3::AThread (thread.cpp calls the base class's own
-// members), and the three UTC headers, whose operations take its _SYSTEMTIME
+// members), and the UTC headers, whose operations take its _SYSTEMTIME
 // record. No file above foundation/ includes a ruvak3 header directly.
 #pragma once
 
