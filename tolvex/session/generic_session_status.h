@@ -37,7 +37,7 @@ class TOLVEX_API GenericSessionStatus : public ISessionStatus {
   /// The same copy, for a const source.
   GenericSessionStatus(const GenericSessionStatus& other);
   GenericSessionStatus& operator=(const GenericSessionStatus&) = delete;
-  virtual ~GenericSessionStatus();
+  ~GenericSessionStatus() override;
 
   // ISessionStatus
   const char* getConnectionName() const override;

@@ -46,7 +46,7 @@ class TOLVEX_API ITransportSession
  public:
   /// Holds one reference.
   ITransportSession();
-  virtual ~ITransportSession();
+  ~ITransportSession() override;
 
   // Identity.
 

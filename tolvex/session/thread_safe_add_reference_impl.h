@@ -23,7 +23,7 @@ class TOLVEX_API TThreadSafeAddReferenceImpl : public Base {
   TThreadSafeAddReferenceImpl(const TThreadSafeAddReferenceImpl&) = delete;
   TThreadSafeAddReferenceImpl& operator=(const TThreadSafeAddReferenceImpl&) =
       delete;
-  virtual ~TThreadSafeAddReferenceImpl();
+  ~TThreadSafeAddReferenceImpl() override;
 
   // IAddReference
   /// Adds a reference; returns the new count.
