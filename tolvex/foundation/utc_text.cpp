@@ -66,10 +66,11 @@ unsigned digit(char c) {
 // One field of the fast route, for numbers of plain digits, read as the
 // scan below reads them: a fixed field is digits throughout; an optional
 // field that is present begins with a digit and gives the digits before its
-// first other character. False for any other field. The separators before
-// the field are read first, so no character is read past the NUL.
+// first other character. False for any other field, which the scan then
+// reads again. The separators before the field are read first, so no
+// character is read past the NUL.
 template <const Layout& kLayout, int kIndex>
-bool readDigits(const char* text, unsigned* values) {
+bool readDigits(const char* text, _SYSTEMTIME* time) {
   constexpr const Field& field = kLayout.fields[kIndex];
   constexpr bool optional = kIndex >= kLayout.fixed;
   constexpr int previousEnd =
@@ -78,7 +79,7 @@ bool readDigits(const char* text, unsigned* values) {
           : kLayout.fields[kIndex - 1].at + kLayout.fields[kIndex - 1].width;
   for (int i = previousEnd; i < field.at; ++i) {
     if (text[i] == '\0') {
-      values[kIndex] = 0;
+      time->*field.member = 0;
       return optional;
     }
   }
@@ -87,7 +88,7 @@ bool readDigits(const char* text, unsigned* values) {
   for (; k < field.width && digit(text[field.at + k]) <= 9; ++k) {
     value = value * 10 + digit(text[field.at + k]);
   }
-  values[kIndex] = value;
+  time->*field.member = static_cast<unsigned short>(value);
   if (optional) return k > 0 || text[field.at] == '\0';
   return k == field.width;
 }
@@ -95,10 +96,10 @@ bool readDigits(const char* text, unsigned* values) {
 // Every field of the fast route, one copy of each for each form, so that
 // the layout is folded into the code.
 template <const Layout& kLayout, int... kIndex>
-bool readDigits(const char* text, unsigned* values,
+bool readDigits(const char* text, _SYSTEMTIME* time,
                 std::integer_sequence<int, kIndex...>) {
   static_assert(kLayout.count <= kLayout.fixed + 1, "one optional field");
-  return (readDigits<kLayout, kIndex>(text, values) && ...);
+  return (readDigits<kLayout, kIndex>(text, time) && ...);
 }
 
 // True when text holds at least length characters before its NUL; reads no
@@ -116,7 +117,7 @@ bool hasLength(const char* text, int length) {
 // are read as sscanf reads them, so a number may end early or run on into
 // the next field. Returns how many it read; the fields after those read as
 // 0.
-int scanFields(const char* text, const Layout& layout, unsigned* values) {
+int scanFields(const char* text, const Layout& layout, _SYSTEMTIME* time) {
   // Each field and its blank, and the NUL: 25 characters for a timestamp.
   char mask[32];
   char* out = mask;
@@ -136,29 +137,23 @@ int scanFields(const char* text, const Layout& layout, unsigned* values) {
     int number = 0;
     int used = 0;
     if (std::sscanf(rest, "%d%n", &number, &used) != 1) break;
-    values[count] = static_cast<unsigned>(number);
+    time->*layout.fields[count].member = static_cast<unsigned short>(number);
     rest += used;
   }
-  for (int i = count; i < layout.count; ++i) values[i] = 0;
+  for (int i = count; i < layout.count; ++i) time->*layout.fields[i].member = 0;
   return count;
 }
 
 // Reads the numbers of a text into their members of time; false, with time
-// unchanged, when the text is null, too short, or its fields do not read.
+// in an unspecified state, when the text is null, too short, or its fields
+// do not read.
 template <const Layout& kLayout>
 bool readLayout(const char* text, _SYSTEMTIME* time) {
   if (text == nullptr) return false;
-  unsigned values[kMaxFields];
-  if (!readDigits<kLayout>(text, values,
-                           std::make_integer_sequence<int, kLayout.count>()) &&
-      (!hasLength(text, kLayout.length()) ||
-       scanFields(text, kLayout, values) < kLayout.fixed)) {
-    return false;
-  }
-  for (int i = 0; i < kLayout.count; ++i) {
-    time->*kLayout.fields[i].member = static_cast<unsigned short>(values[i]);
-  }
-  return true;
+  return readDigits<kLayout>(
+             text, time, std::make_integer_sequence<int, kLayout.count>()) ||
+         (hasLength(text, kLayout.length()) &&
+          scanFields(text, kLayout, time) >= kLayout.fixed);
 }
 
 // Every text form, any year included, fits with room to spare.
