@@ -1,4 +1,5 @@
-// Message digests: MD5 as four 32-bit words, MD2 as hexadecimal text.
+// Message digests: MD5 as four 32-bit words and their usual text, MD2 as
+// hexadecimal text.
 #include <cstdio>
 #include <cstring>
 
@@ -7,12 +8,13 @@
 int main() {
   const char* texts[] = {"", "abc", "message digest"};
 
-  std::printf("== MD5: CMD5::getHash fills four words ==\n");
+  std::printf("== MD5: CMD5::getHash fills four words, toHex writes them ==\n");
   for (const char* text : texts) {
     unsigned int words[4];
     CMD5::getHash(text, std::strlen(text), words, 4);
-    std::printf("\"%s\": %08x %08x %08x %08x\n", text, words[0], words[1],
-                words[2], words[3]);
+    char hex[33];  // 32 digits and a NUL, as md5sum prints them
+    CMD5::toHex(words, hex);
+    std::printf("\"%s\": %s\n", text, hex);
   }
 
   std::printf("\n== MD2: an engine returns the digest as text ==\n");

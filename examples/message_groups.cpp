@@ -1,5 +1,5 @@
 // Build a market-data snapshot with a repeating group of entries, walk it
-// with the cursors, and print its dump.
+// with the cursors, log it during a walk, and print its dump.
 //
 // A repeating group is a UniversalFieldGroupList of UniversalFieldGroup
 // entries, stored as a list-valued field under the group's count tag.
@@ -7,6 +7,7 @@
 // reused or dropped right after.
 #include <cstdio>
 #include <iostream>
+#include <string>
 
 #include "tolvex/tolvex.h"
 
@@ -58,6 +59,18 @@ int main() {
     total += entry->getValueInt(IFixDefs::FLDTAG_ENTRYSIZE);
   }
   std::printf("%d entries, total size %d\n", group->size(), total);
+
+  std::printf("\n== Log the message during a walk of its entries ==\n");
+  // A dump moves the cursor of every list in the message to its end, and a
+  // cursor wraps: dumping the snapshot itself here would restart this walk,
+  // for ever. A copy has cursors of its own.
+  for (IFieldGroup* entry = group->getFirst(); entry != nullptr;
+       entry = group->getNext()) {
+    const std::string logged = UniversalMessage(snapshot).toString();
+    std::printf("entry at %s logged with a dump of %zu characters\n",
+                entry->getValueString(IFixDefs::FLDTAG_MDENTRYPX),
+                logged.size());
+  }
 
   std::printf("\n== Groups nest: a copy of the message inside a list ==\n");
   UniversalFieldGroupList batch;

@@ -51,6 +51,15 @@ void printConParams(ConParams& params) {
               params.getOptionalParameter(
                   COptionalParametersConst::CHECK_SSL_ERROR,
                   COptionalParametersConst::CHECK_SSL_ERROR_DEFAULT));
+  // Every optional parameter is a pointer entry holding the record's own
+  // copy of the text, which the record frees: read it with getPointer()
+  // (getString() throws "Type mismatch").
+  StdHashTable* optional = params.getOptionalParameters();
+  for (void* at = optional->firstElement(); at != nullptr;
+       at = optional->nextElement()) {
+    std::printf("  optional %s = \"%s\"\n", optional->getName(),
+                static_cast<const char*>(optional->getPointer()));
+  }
 }
 
 }  // namespace

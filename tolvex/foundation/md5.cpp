@@ -191,3 +191,18 @@ void CMD5::getHash(char const* message, unsigned long count,
   CMD5 engine;
   engine.get(message, count, words, size);
 }
+
+void CMD5::toHex(unsigned int const* words, char* text) {
+  if (text == nullptr) return;
+  if (words == nullptr) {
+    *text = '\0';
+    return;
+  }
+  static const char kDigits[] = "0123456789abcdef";
+  for (int i = 0; i < 16; ++i) {
+    const unsigned byte = (words[i / 4] >> (8 * (i % 4))) & 0xFF;
+    *text++ = kDigits[byte >> 4];
+    *text++ = kDigits[byte & 0xF];
+  }
+  *text = '\0';
+}

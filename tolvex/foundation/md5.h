@@ -5,8 +5,12 @@
 //   unsigned int words[4];
 //   CMD5::getHash(text, std::strlen(text), words, 4);
 //
+//   char hex[33];
+//   CMD5::toHex(words, hex);  // "900150983cd24fb0d6963f7d28e17f72" for "abc"
+//
 // On a little-endian machine the sixteen bytes of the four words, in memory
-// order, are the digest bytes.
+// order, are the digest bytes, so printing the words with %08x does not give
+// the usual text: toHex() does.
 
 #include "tolvex/export.h"
 
@@ -35,6 +39,13 @@ class TOLVEX_API CMD5 {
   /// get() on a local engine.
   static void getHash(char const* message, unsigned long count,
                       unsigned int* words, unsigned long size);
+
+  /// Writes the usual text of the digest in `words` (as get() fills them)
+  /// into `text`: 32 lower-case hexadecimal characters, the digest bytes in
+  /// order (each word's low byte first, on any machine), and a NUL; `text`
+  /// must hold 33 characters. A null `words` writes the empty text; a null
+  /// `text` gets nothing.
+  static void toHex(unsigned int const* words, char* text);
 
  private:
   unsigned int m_aState[4];

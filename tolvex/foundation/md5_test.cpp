@@ -83,3 +83,14 @@ TEST(CMD5Test, AgreesWithOpenSslOverRandomMessages) {
   }
 }
 #endif
+
+TEST(CMD5Test, ToHexWritesTheUsualDigestText) {
+  unsigned int words[4];
+  char text[33];  // exactly the room needed, for AddressSanitizer to watch
+  CMD5::getHash("abc", 3, words, 4);
+  CMD5::toHex(words, text);
+  EXPECT_STREQ("900150983cd24fb0d6963f7d28e17f72", text);
+  CMD5::toHex(nullptr, text);  // no digest: the empty text
+  EXPECT_STREQ("", text);
+  CMD5::toHex(words, nullptr);  // no room: nothing is written
+}

@@ -1,5 +1,6 @@
 #include "tolvex/foundation/utc_timestamp.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "tolvex/foundation/base_library_internal.h"
@@ -68,6 +69,19 @@ double CUTCTimestamp::toVariantTime() {
 
 double CUTCTimestamp::toVariantTime() const {
   return value_;
+}
+
+// The whole days count from 1899-12-30 and the fraction's magnitude is the
+// time of day, on both sides of that day, so a negative value is not a
+// linear count of time: the sum is taken on the linear count and written
+// back in the same form.
+void CUTCTimestamp::addSeconds(double seconds) {
+  const double day = std::trunc(value_);
+  const double linear = day + std::fabs(value_ - day);
+  const double sum = linear + seconds / 86400.0;
+  const double sumDay = std::floor(sum);
+  const double timeOfDay = sum - sumDay;
+  value_ = sumDay < 0 ? sumDay - timeOfDay : sumDay + timeOfDay;
 }
 
 int CUTCTimestamp::setDate(const _SYSTEMTIME* time) {

@@ -68,10 +68,18 @@ class TOLVEX_API CUTCTimestamp {
   /// The same for a const object.
   int toSystemTime(_SYSTEMTIME* time) const;
 
-  /// The OLE automation date.
+  /// The OLE automation date. Before 1899-12-30 it is negative while its
+  /// fraction still counts the time of day forward (-1.25 is 1899-12-29
+  /// 06:00), so adding a fraction of a day to such a value moves the time
+  /// backwards: add time with addSeconds().
   double toVariantTime();
   /// The same for a const object.
   double toVariantTime() const;
+
+  /// Moves the value by `seconds` (negative: back) on the time line, on
+  /// both sides of 1899-12-30, as a value made from broken-down time would
+  /// move. A NaN value stays NaN.
+  void addSeconds(double seconds);
 
   /// Sets the value from the record, or from the current UTC time for a null
   /// record. Returns 0 and leaves the value unchanged for a record with a

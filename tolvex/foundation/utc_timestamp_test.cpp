@@ -228,3 +228,20 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   static_cast<CUTCTimestamp&>(date).toString(buffer, sizeof buffer);
   EXPECT_STREQ("20240131", buffer);
 }
+
+TEST(CUTCTimestampTest, AddSecondsFollowsTheTimeLineOnBothSidesOfDayZero) {
+  const struct {
+    double start, seconds;
+    const char* expected;
+  } rows[] = {
+      {ole(2024, 1, 31, 23, 59, 59, 500), 1, "20240201-00:00:00.500"},
+      // Before day zero a plain sum of the value would go back to 05:59:59.
+      {ole(1899, 12, 29, 6), 1, "18991229-06:00:01.000"},
+      {0.0, -1, "18991229-23:59:59.000"},
+  };
+  for (const auto& row : rows) {
+    CUTCTimestamp t(row.start);
+    t.addSeconds(row.seconds);
+    EXPECT_EQ(row.expected, formatted(t, t.toVariantTime())) << row.start;
+  }
+}

@@ -36,17 +36,23 @@ class TOLVEX_API IField {
 
   /// Stores a copy of `text`; a null text leaves the field unchanged.
   virtual void setValue(const char* text) = 0;
-  /// The value as text, or null for no value and binary values. Points into
-  /// the field; valid until the value is replaced or the next call that
+  /// The value as text, or null for no value and binary values: a number in
+  /// decimal (a double with 60 decimals), a list as the text "list". Points
+  /// into the field; valid until the value is replaced or the next call that
   /// renders the value as text.
   virtual const char* getValueString() const = 0;
   /// Replaces the value, whatever its kind, with the number.
   virtual void setValueLong(long long value) = 0;
-  /// The value as a 64-bit integer; 0 when it has no numeric form.
+  /// The value as a 64-bit integer: a text as strtoll reads it in base 10,
+  /// saturating at the limits, a double truncated toward zero; 0 when it has
+  /// no numeric form.
   virtual long long getValueLong() const = 0;
   /// Replaces the value, whatever its kind, with the number.
   virtual void setValueInt(int value) = 0;
-  /// The value as a 32-bit integer; 0 when it has no numeric form.
+  /// The value as a 32-bit integer: a text as strtol reads it in base 10
+  /// ("12abc" gives 12), saturating at the limits ("5000000000" gives
+  /// INT_MAX), a 64-bit integer cut to its low 32 bits (0x100000005 gives 5),
+  /// a double truncated toward zero; 0 when it has no numeric form.
   virtual int getValueInt() const = 0;
   /// Replaces the value, whatever its kind, with the number.
   virtual void setValueDouble(double value) = 0;

@@ -6,6 +6,15 @@
 //   for (IFieldGroup* g = list.getFirst(); g != nullptr; g = list.getNext()) {
 //     ...
 //   }
+//
+// Dumping a message or group (toString(), printState()) moves the cursor of
+// each of its lists to the end, and the cursor wraps, so a dump inside a walk
+// of one of its own lists restarts the walk, which then never ends. Inside
+// such a walk, dump a copy, whose cursors are its own:
+//
+//   for (IFieldGroup* g = list->getFirst(); g; g = list->getNext()) {
+//     log(UniversalMessage(message).toString());
+//   }
 
 #include "tolvex/export.h"
 

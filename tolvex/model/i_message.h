@@ -36,6 +36,8 @@ class TOLVEX_API IMessage : public IFieldGroup {
   /// type keeps an existing one. Returns true.
   virtual bool setMsgType(const char* type) = 0;
   /// Writes the text dump to `out` and flushes it; stream errors stay in
-  /// the stream's state.
+  /// the stream's state. Moves the cursor of every list inside the message
+  /// to its end: inside a walk of one of them, dump a copy (see
+  /// IFieldGroupList).
   virtual void printState(std::ostream& out) const = 0;
 };

@@ -56,7 +56,8 @@ class TOLVEX_API UniversalFieldGroup : public IFieldGroup {
   /// The group's part of the text dump: "<group>\n", a line for every field
   /// with a scalar or list value (a list's groups follow its line between
   /// "<list>\n" and "</list>\n"), "</group>\n". Moves the cursor of every
-  /// list inside the group to its end.
+  /// list inside the group to its end: inside a walk of one of them, dump a
+  /// copy (see IFieldGroupList).
   std::string toString() const;
 
   // IFieldGroup

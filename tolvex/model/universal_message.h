@@ -43,7 +43,8 @@ class TOLVEX_API UniversalMessage : public IMessage {
   /// The message's own group; lives as long as the message.
   const UniversalFieldGroup& getGroup() const;
   /// The text dump: "<message>\n", the group's dump, "</message>\n". Moves
-  /// the cursor of every list inside the message to its end.
+  /// the cursor of every list inside the message to its end: inside a walk
+  /// of one of them, dump a copy (see IFieldGroupList).
   std::string toString() const;
 
   // IFieldGroup

@@ -24,9 +24,11 @@
 // An explicit port ends the host, so the path after it is not taken.
 
 #include <cstddef>
+#include <type_traits>
 
 #include "tolvex/export.h"
 #include "tolvex/foundation/std_hash_table.h"
+#include "tolvex/foundation/url_element.h"
 #include "tolvex/session/optional_parameters_const.h"
 
 /// A connection description that owns a heap copy (`strdup`, released with
@@ -134,7 +136,14 @@ class TOLVEX_API ConParams {
 
   /// The record's own table, or null after clear(). The caller must not
   /// delete it; entries added through it must be pointer entries holding
-  /// `strdup` copies, which the record frees.
+  /// `strdup` copies, which the record frees. Every entry is such a pointer
+  /// entry, those setUrl() copies from the element included: read the values
+  /// with getPointer(), since getString() throws "Type mismatch" for them.
+  /// \code
+  /// StdHashTable* table = params.getOptionalParameters();
+  /// for (void* at = table->firstElement(); at; at = table->nextElement())
+  ///   use(table->getName(), static_cast<const char*>(table->getPointer()));
+  /// \endcode
   StdHashTable* getOptionalParameters();
   /// Stores a copy of `value` under `name`, freeing the copy an entry of that
   /// name held. Stores nothing for a null name, a null value, or a record
@@ -165,7 +174,27 @@ class TOLVEX_API ConParams {
   /// from its secure attribute ("true" in any case), and replaces the
   /// optional parameters with the element's parameters (emptying them when
   /// it has none). A null element changes nothing beyond the reset.
+  /// `urlElement` must be null or point to a UrlElement (a ConfigElement*
+  /// that points to one will do); prefer the typed overload below.
   void setUrl(const void* urlElement);
+  /// As setUrl(const void*), typed: takes a UrlElement or an object of a
+  /// class derived from it. setUrl(nullptr), setUrl(NULL) and untyped
+  /// pointers still reach setUrl(const void*).
+  template <typename Element, typename = std::enable_if_t<
+                                  std::is_base_of<UrlElement, Element>::value>>
+  void setUrl(const Element* urlElement) {
+    setUrl(
+        static_cast<const void*>(static_cast<const UrlElement*>(urlElement)));
+  }
+  /// Does not compile: a URL text is not an element. Put the text into a
+  /// UrlElement's "urlString" attribute and pass the element.
+  template <typename Char,
+            typename = std::enable_if_t<
+                std::is_same<std::remove_cv_t<Char>, char>::value ||
+                std::is_same<std::remove_cv_t<Char>, signed char>::value ||
+                std::is_same<std::remove_cv_t<Char>, unsigned char>::value ||
+                std::is_same<std::remove_cv_t<Char>, wchar_t>::value>>
+  void setUrl(Char* text) = delete;
 
   /// The description that transports read. Each string member is null or the
   /// record's own `strdup` copy, freed by the record; a caller that assigns
