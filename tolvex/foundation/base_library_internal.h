@@ -1,6 +1,10 @@
-// Private header: not installed. The one place where libtolvex reaches the
-// base library; every call into ruvak3 goes through these names, so that the
-// real library and our stand-in are interchangeable here and nowhere else.
+// Private header: not installed. The seam through which libtolvex calls the
+// base library's free functions: every such call goes through these names.
+// Besides it, only foundation headers whose published declarations name a
+// base-library type include the base library: thread.h, whose CThread
+// derives from ruvak3::AThread (thread.cpp calls the base class's own
+// members), and the UTC headers, whose operations take its _SYSTEMTIME
+// record. No file above foundation/ includes a ruvak3 header directly.
 #pragma once
 
 #include "ruvak3/date.h"

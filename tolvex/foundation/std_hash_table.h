@@ -109,5 +109,10 @@ class TOLVEX_API StdHashTable : public IHashTable {
 
   Entries entries_;
   Entries::iterator cursor_;
-  bool changed_;  // set by every change of the set of names; never read
+  // Nothing in the library reads this flag, but it is a member of the
+  // published class layout, which programs built against it rely on, so it
+  // stays, and with it its published states: set when a name is added or
+  // removed and by clear() and copy(), cleared at construction and by
+  // firstElement().
+  bool changed_;
 };

@@ -35,6 +35,10 @@ class TOLVEX_API StdVector : public IVector {
 
  private:
   std::vector<void*> elements_;
-  int cursor_;    // index of the element nextElement() returns; -1: no walk
-  bool changed_;  // set by every change of the elements; never read
+  int cursor_;  // index of the element nextElement() returns; -1: no walk
+  // Nothing in the library reads this flag, but it is a member of the
+  // published class layout, so it stays, with its published states: set by
+  // every change of the elements except setElementAt(), cleared at
+  // construction and by firstElement().
+  bool changed_;
 };

@@ -13,9 +13,48 @@
 
 namespace {
 
+// Every string member the record owns, each null or a strdup copy. The copy
+// constructor, clear() and so the destructor walk this list: a new string
+// member is declared in the class and named here, nowhere else.
+using TextMember = char* ConParams::*;
+constexpr TextMember kOwnedTexts[] = {
+    &ConParams::name,
+    &ConParams::transportProvider,
+    &ConParams::host,
+    &ConParams::script,
+    &ConParams::app,
+    &ConParams::uid,
+    &ConParams::upwd,
+    &ConParams::proxyHost,
+    &ConParams::proxyUid,
+    &ConParams::proxyPwd,
+    &ConParams::httpUid,
+    &ConParams::httpPwd,
+    &ConParams::fullUrl,
+    &ConParams::proxyType,
+    &ConParams::CAInfoFilePath,
+    &ConParams::proxyAuthenticationRealm,
+    &ConParams::agent,
+    &ConParams::appInfo,
+    &ConParams::PACUrl,
+    &ConParams::clientAddress,
+};
+
 void releaseText(char*& member) {
   free(member);
   member = nullptr;
+}
+
+// The members that setUrl() fills, back to their defaults.
+void resetAddress(ConParams& params) {
+  releaseText(params.transportProvider);
+  releaseText(params.host);
+  releaseText(params.script);
+  releaseText(params.app);
+  params.port = -1;
+  params.useHttp = false;
+  params.useHex = false;
+  params.secure = false;
 }
 
 // The leading decimal number of `text` as strtol reads it (0 without
@@ -84,43 +123,25 @@ ConParams::ConParams() : optionalParameters(new StdHashTable()) {
 }
 
 ConParams::ConParams(const ConParams& other)
-    : optionalParameters(other.optionalParameters != nullptr
+    : port(other.port),
+      useHttp(other.useHttp),
+      useHex(other.useHex),
+      secure(other.secure),
+      useProxy(other.useProxy),
+      proxyPort(other.proxyPort),
+      proxyHTTP11(other.proxyHTTP11),
+      msgFlags(other.msgFlags),
+      checkConnection(other.checkConnection),
+      doNotHashPassword(other.doNotHashPassword),
+      optionalParameters(other.optionalParameters != nullptr
                              ? cloneOptionalParameters(other.optionalParameters)
                              : new StdHashTable()) {
-  // The table is made first; should a later copy fail, clear() releases
-  // what was made, since every member not yet copied is still null.
+  // The table is made first; should a text copy fail, clear() releases what
+  // was made, since every text not yet copied is still null.
   try {
-    owned_text::replace(name, other.name);
-    owned_text::replace(transportProvider, other.transportProvider);
-    owned_text::replace(host, other.host);
-    port = other.port;
-    useHttp = other.useHttp;
-    useHex = other.useHex;
-    secure = other.secure;
-    owned_text::replace(script, other.script);
-    owned_text::replace(app, other.app);
-    owned_text::replace(uid, other.uid);
-    owned_text::replace(upwd, other.upwd);
-    useProxy = other.useProxy;
-    owned_text::replace(proxyHost, other.proxyHost);
-    proxyPort = other.proxyPort;
-    owned_text::replace(proxyUid, other.proxyUid);
-    owned_text::replace(proxyPwd, other.proxyPwd);
-    proxyHTTP11 = other.proxyHTTP11;
-    owned_text::replace(httpUid, other.httpUid);
-    owned_text::replace(httpPwd, other.httpPwd);
-    owned_text::replace(fullUrl, other.fullUrl);
-    owned_text::replace(proxyType, other.proxyType);
-    owned_text::replace(CAInfoFilePath, other.CAInfoFilePath);
-    owned_text::replace(proxyAuthenticationRealm,
-                        other.proxyAuthenticationRealm);
-    owned_text::replace(agent, other.agent);
-    owned_text::replace(appInfo, other.appInfo);
-    setMsgFlags(other.msgFlags);
-    owned_text::replace(PACUrl, other.PACUrl);
-    checkConnection = other.checkConnection;
-    doNotHashPassword = other.doNotHashPassword;
-    owned_text::replace(clientAddress, other.clientAddress);
+    for (TextMember text : kOwnedTexts) {
+      owned_text::replace(this->*text, other.*text);
+    }
   } catch (...) {
     clear();
     throw;
@@ -275,36 +296,16 @@ bool ConParams::isEmpty() {
 }
 
 void ConParams::clear() {
-  releaseText(name);
-  releaseText(transportProvider);
-  releaseText(host);
-  port = -1;
-  useHttp = false;
-  useHex = false;
-  secure = false;
-  releaseText(script);
-  releaseText(app);
-  releaseText(uid);
-  releaseText(upwd);
-  useProxy = false;
-  releaseText(proxyHost);
-  proxyPort = -1;
-  releaseText(proxyUid);
-  releaseText(proxyPwd);
-  proxyHTTP11 = true;
-  releaseText(httpUid);
-  releaseText(httpPwd);
-  releaseText(fullUrl);
-  releaseText(proxyType);
-  releaseText(CAInfoFilePath);
-  releaseText(proxyAuthenticationRealm);
+  // The table goes first: an entry of another type throws before anything
+  // is released.
   clearOptionalParameters();
   delete optionalParameters;
   optionalParameters = nullptr;
-  releaseText(PACUrl);
-  releaseText(agent);
-  releaseText(clientAddress);
-  releaseText(appInfo);
+  for (TextMember text : kOwnedTexts) releaseText(this->*text);
+  resetAddress(*this);
+  useProxy = false;
+  proxyPort = -1;
+  proxyHTTP11 = true;
 }
 
 StdHashTable* ConParams::getOptionalParameters() {
@@ -358,14 +359,7 @@ void ConParams::clearOptionalParameters() {
 }
 
 void ConParams::setUrl(const void* urlElement) {
-  releaseText(transportProvider);
-  releaseText(host);
-  port = -1;
-  useHttp = false;
-  useHex = false;
-  secure = false;
-  releaseText(script);
-  releaseText(app);
+  resetAddress(*this);
   if (urlElement == nullptr) return;
 
   // The element's getters are not const; none of them changes the element.

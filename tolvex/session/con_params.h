@@ -44,9 +44,9 @@
 /// - setOptionalParameter() ignores a null value.
 /// - An entry that a caller put into the optional-parameter table with
 ///   another type than a pointer makes clearOptionalParameters() and clear()
-///   throw the table's GenericException* ("Type mismatch") before anything of
-///   the table is freed; what clear() has not released yet stays owned by the
-///   record. The destructor never throws: it drops such entries.
+///   throw the table's GenericException* ("Type mismatch") before they
+///   release anything: the record stays as it was. The destructor never
+///   throws: it drops such entries.
 /// Copies are made with the copy constructor only; there is no assignment.
 /// When memory runs out an operation throws std::bad_alloc and leaks
 /// nothing: a failed setter or setOptionalParameter() leaves the record as it
