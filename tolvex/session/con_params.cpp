@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
+#include <iterator>
 #include <cstdlib>
 #include <string>
 
@@ -15,7 +17,9 @@ namespace {
 
 // Every string member the record owns, each null or a strdup copy. The copy
 // constructor, clear() and so the destructor walk this list: a new string
-// member is declared in the class and named here, nowhere else.
+// member is declared in the class and named here, nowhere else. clear()
+// releases the first kTextsBeforeTable of them before the optional-parameter
+// table, which may throw, and the rest after it.
 using TextMember = char* ConParams::*;
 constexpr TextMember kOwnedTexts[] = {
     &ConParams::name,
@@ -34,11 +38,12 @@ constexpr TextMember kOwnedTexts[] = {
     &ConParams::proxyType,
     &ConParams::CAInfoFilePath,
     &ConParams::proxyAuthenticationRealm,
-    &ConParams::agent,
-    &ConParams::appInfo,
     &ConParams::PACUrl,
+    &ConParams::agent,
     &ConParams::clientAddress,
+    &ConParams::appInfo,
 };
+constexpr std::size_t kTextsBeforeTable = 16;
 
 void releaseText(char*& member) {
   free(member);
@@ -296,16 +301,21 @@ bool ConParams::isEmpty() {
 }
 
 void ConParams::clear() {
-  // The table goes first: an entry of another type throws before anything
-  // is released.
-  clearOptionalParameters();
-  delete optionalParameters;
-  optionalParameters = nullptr;
-  for (TextMember text : kOwnedTexts) releaseText(this->*text);
+  const TextMember* const tableTurn = kOwnedTexts + kTextsBeforeTable;
+  for (const TextMember* text = kOwnedTexts; text != tableTurn; ++text) {
+    releaseText(this->**text);
+  }
   resetAddress(*this);
   useProxy = false;
   proxyPort = -1;
   proxyHTTP11 = true;
+  clearOptionalParameters();
+  delete optionalParameters;
+  optionalParameters = nullptr;
+  for (const TextMember* text = tableTurn; text != std::end(kOwnedTexts);
+       ++text) {
+    releaseText(this->**text);
+  }
 }
 
 StdHashTable* ConParams::getOptionalParameters() {

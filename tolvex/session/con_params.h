@@ -44,9 +44,10 @@
 /// - setOptionalParameter() ignores a null value.
 /// - An entry that a caller put into the optional-parameter table with
 ///   another type than a pointer makes clearOptionalParameters() and clear()
-///   throw the table's GenericException* ("Type mismatch") before they
-///   release anything: the record stays as it was. The destructor never
-///   throws: it drops such entries.
+///   throw the table's GenericException* ("Type mismatch") before anything of
+///   the table is freed; clear() has then released every text but PACUrl,
+///   agent, clientAddress and appInfo, which stay owned by the record with
+///   the table. The destructor never throws: it drops such entries.
 /// Copies are made with the copy constructor only; there is no assignment.
 /// When memory runs out an operation throws std::bad_alloc and leaks
 /// nothing: a failed setter or setOptionalParameter() leaves the record as it
