@@ -9,6 +9,26 @@
 #include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
 
+namespace {
+
+// Room a line asks for beyond its own characters: a short name or value is
+// copied as a whole block of up to this many bytes, which is one or two
+// moves instead of a call, and the bytes past its end are written over
+// next.
+constexpr std::size_t kSlack = 16;
+
+// Copies `length` characters of `text` to p and returns their end; when
+// length <= Block, `text` can be read and p written for Block bytes.
+template <std::size_t Block>
+char* copyShort(const char* text, std::size_t length, char* p) {
+  static_assert(Block <= kSlack, "the block fits the slack");
+  if (length > Block) return std::copy_n(text, length, p);
+  std::memcpy(p, text, Block);
+  return p + length;
+}
+
+}  // namespace
+
 DumpWriter::DumpWriter(std::string& out)
     : out_(out),
       p_(&out[0] + out.size()),
@@ -32,10 +52,12 @@ void DumpWriter::put(const char* text, std::size_t length) {
   p_ = std::copy_n(text, length, room(length));
 }
 
+// A std::string can be read for 16 bytes: its inline buffer has 16, and it
+// moves to the heap only to hold more.
 char* DumpWriter::openLine(const std::string& name, std::size_t valueLength) {
-  char* p = room(7 + name.size() + 3 + valueLength + 1);
+  char* p = room(7 + name.size() + 3 + valueLength + 1 + kSlack);
   p = std::copy_n("field: ", 7, p);
-  p = std::copy_n(name.data(), name.size(), p);
+  p = copyShort<16>(name.data(), name.size(), p);
   return std::copy_n(" = ", 3, p);
 }
 
@@ -49,7 +71,9 @@ void DumpWriter::line(const UniversalField& field) {
     p = number_text::writeShortFraction(
         parts, point_, openLine(field.name_, number_text::kShortFractionBound));
   } else {
-    char number[24];
+    // Every text here can be read for 16 bytes: this array, the text
+    // buffer, and a heap text, which is longer than the buffer.
+    char number[24] = {};
     const char* text = number;
     std::size_t length = 0;
     switch (field.type_) {
@@ -74,7 +98,7 @@ void DumpWriter::line(const UniversalField& field) {
         length = std::strlen(text);
         break;
     }
-    p = std::copy_n(text, length, openLine(field.name_, length));
+    p = copyShort<16>(text, length, openLine(field.name_, length));
   }
   *p++ = '\n';
   p_ = p;
@@ -85,6 +109,27 @@ void DumpWriter::line(const std::string& name, const char* text) {
   char* p = std::copy_n(text, length, openLine(name, length));
   *p++ = '\n';
   p_ = p;
+}
+
+// Lines of a kind are about this long; a list's groups are taken to be like
+// its first, as the entries of a repeating group are.
+std::size_t DumpWriter::sizeHint(const UniversalFieldGroup& group) {
+  std::size_t size = 17;  // "<group>\n</group>\n"
+  for (const UniversalFieldGroup::FieldMap::value_type& entry : group.fields_) {
+    const UniversalField& field = entry.second;
+    std::size_t value = 16;
+    if (field.type_ == IField::DT_DOUBLE) {
+      value = 64;
+    } else if (field.type_ == IField::DT_LIST) {
+      const IFieldGroup* first = field.list_->getFirst();
+      if (first != nullptr) {
+        value += field.list_->size() *
+                 sizeHint(*static_cast<const UniversalFieldGroup*>(first));
+      }
+    }
+    size += 11 + entry.first.size() + value;
+  }
+  return size;
 }
 
 void DumpWriter::group(const UniversalFieldGroup& group) {

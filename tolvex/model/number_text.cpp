@@ -85,28 +85,43 @@ char* writeShortFraction(const ShortFraction& parts, char point, char* dest) {
   if (parts.negative) *p++ = '-';
   p = std::to_chars(p, p + 20, parts.integer).ptr;
   *p++ = point;
-  // The decimals leave two at a time, the next multiple of 100 shifted out
-  // of the fraction (one at a time for the few fractions of more than 57
-  // bits, where 100 times the fraction would pass 2^64). Every price's
-  // fraction runs out of bits well before the 60th decimal; the zeros after
-  // it are written at once.
+  // The decimals leave the fraction a few at a time, the next multiple of
+  // 10^k shifted out of it. A fraction of odd * 2^-n has exactly n
+  // decimals, at most 60, the last one not 0: every price's run out well
+  // before the 60th, and the zeros after them are written at once.
   const int shift = parts.shift;
   const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
   std::uint64_t fraction = parts.fraction;
   char* const end = p + kDecimals;
+  const int decimals = fraction != 0 ? shift - __builtin_ctzll(fraction) : 0;
+#ifdef __SIZEOF_INT128__
+  // Four at a time, in 128-bit products.
+  for (int quad = 0; quad < (decimals + 3) / 4; ++quad) {
+    const unsigned __int128 scaled =
+        static_cast<unsigned __int128>(fraction) * 10000;
+    const auto four = static_cast<unsigned>(scaled >> shift);
+    fraction = static_cast<std::uint64_t>(scaled) & mask;
+    const unsigned high = four * 5243 >> 19;  // four / 100
+    p = digit_pairs::put(p, high);
+    p = digit_pairs::put(p, four - 100 * high);
+  }
+#else
+  // Two at a time, or one at a time for the few fractions of more than 57
+  // bits, where 100 times the fraction would pass 2^64.
   if (shift <= 57) {
-    while (p != end && fraction != 0) {
+    for (int pair = 0; pair < (decimals + 1) / 2; ++pair) {
       fraction *= 100;
       p = digit_pairs::put(p, static_cast<unsigned>(fraction >> shift));
       fraction &= mask;
     }
   } else {
-    while (p != end && fraction != 0) {
+    for (int digit = 0; digit < decimals; ++digit) {
       fraction *= 10;
       *p++ = static_cast<char>('0' + (fraction >> shift));
       fraction &= mask;
     }
   }
+#endif
   std::memset(p, '0', end - p);
   return end;
 }

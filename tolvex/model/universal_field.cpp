@@ -12,6 +12,7 @@
 #include "tolvex/foundation/base_library_internal.h"
 #include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/number_text_internal.h"
+#include "tolvex/model/own_class_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 #include "tolvex/model/value_copy_internal.h"
 
@@ -182,8 +183,14 @@ int UniversalField::getDataType() const {
   return type_;
 }
 
+// A group's setValue renames its field to the name it is stored under, which
+// it almost always has already: an equal name is left as it is.
 void UniversalField::setName(const char* name) {
-  if (name != nullptr) name_ = name;
+  if (name == nullptr) return;
+  const char* own = name_.c_str();
+  std::size_t i = 0;
+  while (own[i] == name[i] && name[i] != '\0') ++i;
+  if (own[i] != name[i]) name_ = name;
 }
 
 const char* UniversalField::getName() const {
@@ -302,7 +309,7 @@ double UniversalField::getValueDouble() const {
 void UniversalField::setValue(const IFieldGroupList* list) {
   if (list == nullptr) return;
   UniversalFieldGroupList* copy;
-  if (const auto* own = dynamic_cast<const UniversalFieldGroupList*>(list)) {
+  if (const auto* own = asOwnClass<UniversalFieldGroupList>(list)) {
     copy = new UniversalFieldGroupList(*own);
   } else {
     // Another implementation: copy what its cursor delivers.

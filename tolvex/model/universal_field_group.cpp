@@ -6,6 +6,7 @@
 
 #include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/node_allocator_internal.h"
+#include "tolvex/model/own_class_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
 #include "tolvex/model/value_copy_internal.h"
 
@@ -116,10 +117,9 @@ std::string UniversalFieldGroup::toString() const {
 }
 
 void UniversalFieldGroup::appendDump(std::string& out) const {
-  // Room for a small dump whole from the start; the writer doubles it for
-  // larger ones. A field's toString() keeps the size of its one line.
-  constexpr std::size_t kFirstStep = 1024;
-  if (out.capacity() < kFirstStep) out.reserve(kFirstStep);
+  // Room for the whole dump from the start, and a message's closing line,
+  // when the hint is right; the writer doubles it otherwise.
+  out.reserve(out.size() + DumpWriter::sizeHint(*this) + 16);
   DumpWriter(out).group(*this);
 }
 
@@ -209,7 +209,7 @@ const void* UniversalFieldGroup::getValueBinary(const char* name,
 
 void UniversalFieldGroup::putField(const IField* field) {
   if (field == nullptr) return;
-  if (const auto* own = dynamic_cast<const UniversalField*>(field)) {
+  if (const auto* own = asOwnClass<UniversalField>(field)) {
     emplaceIfAbsent(own->getName(), *own);
     return;
   }
