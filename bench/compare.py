@@ -146,10 +146,10 @@ def table(rows):
     if memory:
         text.append("")
         text.append("heap held by a built message (bytes)")
-        text.append("%-14s %-10s %10s %10s" % ("workload", "library",
+        text.append("%-14s %-16s %10s %10s" % ("workload", "library",
                                                "per field", "per entry"))
         for workload, name, field, entry in memory:
-            text.append("%-14s %-10s %10.0f %10.0f" % (workload, name, field,
+            text.append("%-14s %-16s %10.0f %10.0f" % (workload, name, field,
                                                        entry))
     return "\n".join(text), ratios
 
