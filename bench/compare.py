@@ -4,7 +4,9 @@ the peer's time and their ratio, with the target the ratio should meet.
 
 Benchmarks are named <workload>/<implementation>[/<argument>...]; rows pair
 the implementation "tolvex" with every other implementation of the same
-workload and arguments. Times are CPU times (medians when repeated), which
+workload and arguments. Targets hold against each peer written at its best;
+a peer named "<name>_typical" (the peer as its documentation writes it) is
+shown beside, without a target. Times are CPU times (medians when repeated), which
 hold up better than wall-clock times on a shared machine.
 
   bench/compare.py                          # build/release/bench/tolvex_bench
@@ -27,7 +29,9 @@ TARGETS = {
     "message_dump": 2.0,
     "md5/bytes:1048576": 1 / 0.95,
     "md5/bytes:64": 1.0,
-    "md2": 1 / 1.3,
+    # One dependent L1 load per link of MD2's chain is its floor, about 1.2
+    # times as fast as the plain code; within 5% of that floor.
+    "md2": 1.05 / 1.2,
     "timestamp_roundtrip": 1.0,
 }
 
@@ -120,7 +124,8 @@ def table(rows):
         peers = [(n, r) for n, r in sorted(impls.items()) if n != "tolvex"]
         for peer, record in peers or [("-", None)]:
             ratio = cpu_ns(ours) / cpu_ns(record) if record else None
-            target = target_for(workload)
+            target = (None if peer.endswith("_typical")
+                      else target_for(workload))
             verdict = ""
             if ratio is not None and target is not None:
                 verdict = "<= %.2f %s" % (target,
@@ -141,10 +146,10 @@ def table(rows):
     if memory:
         text.append("")
         text.append("heap held by a built message (bytes)")
-        text.append("%-14s %-10s %10s %10s" % ("workload", "library",
+        text.append("%-14s %-16s %10s %10s" % ("workload", "library",
                                                "per field", "per entry"))
         for workload, name, field, entry in memory:
-            text.append("%-14s %-10s %10.0f %10.0f" % (workload, name, field,
+            text.append("%-14s %-16s %10.0f %10.0f" % (workload, name, field,
                                                        entry))
     return "\n".join(text), ratios
 

@@ -27,6 +27,9 @@ class DumpWriter {
   // "<group>\n", the lines of the group's fields in name order, each list
   // between "<list>\n" and "</list>\n", then "</group>\n".
   void group(const UniversalFieldGroup& group);
+  // About the length of group()'s text, read from the top-level fields and
+  // the first group of each list; moves those lists' cursors.
+  static std::size_t sizeHint(const UniversalFieldGroup& group);
 
  private:
   // Makes room for `length` characters at p_ and returns p_.

@@ -6,7 +6,9 @@
 
 #include "tolvex/model/dump_writer_internal.h"
 #include "tolvex/model/node_allocator_internal.h"
+#include "tolvex/model/own_class_internal.h"
 #include "tolvex/model/universal_field_group_list.h"
+#include "tolvex/model/value_copy_internal.h"
 
 namespace {
 
@@ -115,43 +117,10 @@ std::string UniversalFieldGroup::toString() const {
 }
 
 void UniversalFieldGroup::appendDump(std::string& out) const {
-  // Room for a small dump whole from the start; the writer doubles it for
-  // larger ones. A field's toString() keeps the size of its one line.
-  constexpr std::size_t kFirstStep = 1024;
-  if (out.capacity() < kFirstStep) out.reserve(kFirstStep);
+  // Room for the whole dump from the start, and a message's closing line,
+  // when the hint is right; the writer doubles it otherwise.
+  out.reserve(out.size() + DumpWriter::sizeHint(*this) + 16);
   DumpWriter(out).group(*this);
-}
-
-void DumpWriter::group(const UniversalFieldGroup& group) {
-  put("<group>\n", 8);
-  // A private walk: the group's own cursor is left where it is.
-  for (const UniversalFieldGroup::FieldMap::value_type& entry : group.fields_) {
-    const UniversalField& field = entry.second;
-    switch (field.type_) {
-      case IField::DT_INT:
-      case IField::DT_STRING:
-      case IField::DT_DOUBLE:
-      case IField::DT_LONG:
-        line(field);
-        break;
-      case IField::DT_LIST: {
-        line(field);
-        put("<list>\n", 7);
-        // The list's own cursor walks it, and so ends at the end position.
-        const UniversalFieldGroupList& list = *field.list_;
-        for (const IFieldGroup* nested = list.getFirst(); nested != nullptr;
-             nested = list.getNext()) {
-          // A UniversalFieldGroupList holds UniversalFieldGroup objects only.
-          this->group(*static_cast<const UniversalFieldGroup*>(nested));
-        }
-        put("</list>\n", 8);
-        break;
-      }
-      default:  // no value, binary: no line
-        break;
-    }
-  }
-  put("</group>\n", 9);
 }
 
 template <typename... Args>
@@ -240,7 +209,7 @@ const void* UniversalFieldGroup::getValueBinary(const char* name,
 
 void UniversalFieldGroup::putField(const IField* field) {
   if (field == nullptr) return;
-  if (const auto* own = dynamic_cast<const UniversalField*>(field)) {
+  if (const auto* own = asOwnClass<UniversalField>(field)) {
     emplaceIfAbsent(own->getName(), *own);
     return;
   }
@@ -248,29 +217,7 @@ void UniversalFieldGroup::putField(const IField* field) {
   const char* name = field->getName();
   if (name == nullptr || find(name) != nullptr) return;
   UniversalField copy(name);
-  switch (field->getDataType()) {
-    case IField::DT_INT:
-      copy.setValueInt(field->getValueInt());
-      break;
-    case IField::DT_STRING:
-      copy.setValue(field->getValueString());
-      break;
-    case IField::DT_LIST:
-      copy.setValue(field->getValueList());
-      break;
-    case IField::DT_DOUBLE:
-      copy.setValueDouble(field->getValueDouble());
-      break;
-    case IField::DT_LONG:
-      copy.setValueLong(field->getValueLong());
-      break;
-    case IField::DT_BINARY: {
-      int length = 0;
-      const void* data = field->getValueBinary(length);
-      copy.setValueBinary(data, length);
-      break;
-    }
-  }
+  copyValue(*field, copy);
   fields_.emplace(name, copy);
 }
 

@@ -5,6 +5,7 @@
 
 #include "tolvex/model/assert_exception_fm.h"
 #include "tolvex/model/node_allocator_internal.h"
+#include "tolvex/model/own_class_internal.h"
 #include "tolvex/model/universal_message.h"
 
 // The end position of the ring is groups_.end(): a step from it lands on the
@@ -50,7 +51,7 @@ UniversalFieldGroupList::~UniversalFieldGroupList() = default;
 
 void UniversalFieldGroupList::put(const IFieldGroup* group) {
   if (group == nullptr) return;
-  if (const auto* own = dynamic_cast<const UniversalFieldGroup*>(group)) {
+  if (const auto* own = asOwnClass<UniversalFieldGroup>(group)) {
     groups_.push_back(*own);
   } else if (const auto* message =
                  dynamic_cast<const UniversalMessage*>(group)) {

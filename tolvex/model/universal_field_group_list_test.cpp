@@ -108,6 +108,32 @@ TEST_F(UniversalFieldGroupListTest, FieldCopiesAnotherListKindGroupByGroup) {
   EXPECT_EQ(2, field.getValueList()->size());
 }
 
+// Classes derived from the library's own are copied by their library part,
+// never through their overrides, as another implementation would be.
+TEST_F(UniversalFieldGroupListTest, DerivedClassesAreCopiedByTheirLibraryPart) {
+  struct BlindList : UniversalFieldGroupList {
+    IFieldGroup* getFirst() const override { return nullptr; }
+  };
+  struct LoudGroup : UniversalFieldGroup {
+    const char* getValueString(const char*) const override { return "loud"; }
+  };
+  struct LoudField : UniversalField {
+    using UniversalField::UniversalField;
+    const char* getValueString() const override { return "loud"; }
+  };
+  BlindList blind;
+  blind.put(&g1_);
+  const UniversalField field("L", &blind);
+  EXPECT_STREQ("G1", label(field.getValueList()->getFirst()));
+  const LoudField quiet("n", "quiet");
+  LoudGroup loud;
+  loud.putField(&quiet);
+  list_.put(&loud);
+  list_.getNext();
+  list_.getNext();
+  EXPECT_STREQ("quiet", label(list_.getNext()));
+}
+
 // Copies are deep, with their cursor on the first group.
 TEST_F(UniversalFieldGroupListTest, CopyIsDeepWithItsCursorOnTheFirstGroup) {
   UniversalFieldGroupList copy(list_);
