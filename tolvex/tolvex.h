@@ -27,6 +27,7 @@
 #include "tolvex/foundation/url_element.h"
 
 #include "tolvex/protocol/fix_defs.h"
+#include "tolvex/protocol/fix_vocabulary.h"
 
 // Message model
 #include "tolvex/model/assert_exception_fm.h"
