@@ -29,6 +29,12 @@
 #include "tolvex/protocol/fix_defs.h"
 #include "tolvex/protocol/fix_vocabulary.h"
 
+// Text forms: description, redaction, JSON, differences
+#include "tolvex/text/describe.h"
+#include "tolvex/text/differences.h"
+#include "tolvex/text/json.h"
+#include "tolvex/text/redaction.h"
+
 // Message model
 #include "tolvex/model/assert_exception_fm.h"
 #include "tolvex/model/i_field.h"

@@ -142,15 +142,15 @@ constexpr auto kValuesByName = sorted(valuesByTag(), ByName{});
 // The rows of `rows` whose scope and key are those given.
 template <typename Rows, typename Order>
 std::pair<const Row*, const Row*> equalRange(const Rows& rows,
-                                             const char* scope,
-                                             const char* key, Order order) {
+                                             const char* scope, const char* key,
+                                             Order order) {
   if (scope == nullptr || key == nullptr) return {nullptr, nullptr};
   Row probe{scope, key, key};
   auto less = [order](const Row& a, const Row& b) {
     return before(a, b, order);
   };
-  auto range = std::equal_range(rows.data(), rows.data() + rows.size(),
-                                probe, less);
+  auto range =
+      std::equal_range(rows.data(), rows.data() + rows.size(), probe, less);
   return {range.first, range.second};
 }
 
@@ -168,11 +168,11 @@ const char* FixVocabulary::tagName(const char* tag) {
   return find(kTagsByText, "", tag, ByText{}, &Row::name);
 }
 
-int FixVocabulary::tagNames(const char* tag, const char** names,
-                            int capacity) {
+int FixVocabulary::tagNames(const char* tag, const char** names, int capacity) {
   auto range = equalRange(kTagsByText, "", tag, ByText{});
   const int count = static_cast<int>(range.second - range.first);
-  for (int i = 0; i < count && i < capacity; ++i) names[i] = range.first[i].name;
+  for (int i = 0; i < count && i < capacity; ++i)
+    names[i] = range.first[i].name;
   return count;
 }
 

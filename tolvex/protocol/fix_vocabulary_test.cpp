@@ -8,7 +8,9 @@
 
 namespace {
 
-const char* orNull(const char* text) { return text == nullptr ? "(null)" : text; }
+const char* orNull(const char* text) {
+  return text == nullptr ? "(null)" : text;
+}
 
 // Texts and names typed from the protocol's reference lists.
 struct NameRow {
@@ -20,9 +22,9 @@ struct NameRow {
 TEST(FixVocabulary, TagsByTextAndByName) {
   const NameRow rows[] = {
       {nullptr, "262", "MDREQID"},
-      {nullptr, "15", "CURRENCY"},              // first row of the table
+      {nullptr, "15", "CURRENCY"},                   // first row of the table
       {nullptr, "9101", "QELBCANDLEOPENPRICETYPE"},  // last tag
-      {nullptr, "C9000", "COMPACT_DATA"},       // a tag that is not a number
+      {nullptr, "C9000", "COMPACT_DATA"},  // a tag that is not a number
       {nullptr, "554", "PASSWORD"},
   };
   for (const NameRow& row : rows) {
@@ -51,9 +53,9 @@ TEST(FixVocabulary, ValuesAreNamedWithinTheirTag) {
       {"269", "H", "VOLUME"},
       {"281", "A", "UNSUPPORTEDSCOPE"},  // "A" is also QUOTECONDITION_ACTIVE
       {"276", "A", "ACTIVE"},
-      {"924", "1", "LOGONUSER"},         // an integer-coded set
-      {"9020", "2", "END"},              // a set named apart from its tag
-      {"9075", "h8", "H8"},              // a tag that has two names
+      {"924", "1", "LOGONUSER"},  // an integer-coded set
+      {"9020", "2", "END"},       // a set named apart from its tag
+      {"9075", "h8", "H8"},       // a tag that has two names
       {"380", "5", "CONDITIONALLY_REQUIRED_FIELD_MISSING"},
   };
   for (const NameRow& row : rows) {
