@@ -43,7 +43,7 @@ TEST(Differences, EachIsListedWithItsPath) {
       {R"({"a": {"int": 1}})", R"({"a": {"long": 1}})", "a: int 1 != long 1\n"},
       // doubles by their bits
       {R"({"a": {"double": 0}})", R"({"a": {"double": -0}})",
-       "a: double 0 != double -0\n"},
+       "a: double 0.0 != double -0.0\n"},
       {R"({"t": {"text": "x"}, "u": {"binary": "AAE="}})",
        R"({"t": {"text": "y"}, "u": {"binary": "AAI="}})",
        "t: \"x\" != \"y\"\nu: binary 2 bytes AAE= != binary 2 bytes AAI=\n"},

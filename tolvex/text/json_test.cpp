@@ -59,7 +59,8 @@ TEST(Json, WritesValuesExactlyAndReadsThemBack) {
   };
   const Row doubles[] = {
       {0.1, "0.1"},  // shortest, not the exact binary expansion
-      {-0.0, "-0"},
+      {-0.0, "-0.0"},
+      {2.0, "2.0"},  // a point, so that typed readers see a double
       {1e300, "1e+300"},
       {5e-324, "5e-324"},  // the smallest subnormal
       {std::numeric_limits<double>::infinity(), "\"Infinity\""},

@@ -65,6 +65,13 @@ void appendShortestDouble(std::string& out, double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
+    // An integral value keeps a point, so that readers that type numbers by
+    // their form see a double: 2.0, -0.0.
+    if (std::find_if(buffer, result.ptr, [](char c) {
+          return c == '.' || c == 'e';
+        }) == result.ptr) {
+      out += ".0";
+    }
   }
 }
 

@@ -12,7 +12,7 @@ class IField;
 namespace text_forms {
 
 /// Appends the shortest decimal form that reads back to the same double
-/// ("1.0825", "1e+300", "-0"), or NaN, Infinity or -Infinity.
+/// ("1.0825", "1e+300", "2.0", "-0.0"), or NaN, Infinity or -Infinity.
 void appendShortestDouble(std::string& out, double value);
 
 /// Appends `bytes` as a JSON string, quotes included. Valid UTF-8 passes as
