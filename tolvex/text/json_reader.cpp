@@ -19,7 +19,8 @@
 
 namespace {
 
-enum class Kind { kNone, kInt, kLong, kDouble, kText, kBinary, kList };
+// In the order of kKinds.
+enum class Kind { kInt, kLong, kDouble, kText, kBinary, kList, kNone };
 
 struct KindName {
   const char* name;
@@ -99,12 +100,10 @@ class GroupBuilder
       frames_.back().entry = std::move(entry);
       return true;
     }
-    if (top.type == Frame::kGroup && !key_.empty()) {
-      frames_.emplace_back(Frame::kField, top.group, std::move(key_));
-      key_.clear();
-      return true;
-    }
-    return unexpected("an object");
+    if (top.type == Frame::kField) return wrongValue(top);
+    frames_.emplace_back(Frame::kField, top.group, std::move(key_));
+    key_.clear();
+    return true;
   }
 
   bool Key(const char* text, rapidjson::SizeType length, bool) {
@@ -269,11 +268,7 @@ class GroupBuilder
     if (top.type == Frame::kList) {
       return fail("expected a group object in the list " + field(top));
     }
-    if (top.type == Frame::kGroup) {
-      return fail("expected an object naming the kind of field \"" + key_ +
-                  "\"");
-    }
-    return fail(field(top) + ": expected the end of its object");
+    return fail("expected an object naming the kind of field \"" + key_ + "\"");
   }
 
   // The field object awaiting its value, or null (and the problem set).
@@ -302,13 +297,9 @@ class GroupBuilder
   }
 
   bool wrongValue(const Frame& frame) {
-    for (const KindName& kind : kKinds) {
-      if (kind.kind == frame.kind) {
-        return fail(field(frame) + ": expected " + kind.expected + " for \"" +
-                    kind.name + "\"");
-      }
-    }
-    return false;
+    const KindName& kind = kKinds[static_cast<int>(frame.kind)];
+    return fail(field(frame) + ": expected " + kind.expected + " for \"" +
+                kind.name + "\"");
   }
 
   template <typename Integer>
