@@ -22,27 +22,33 @@ constexpr std::array<std::uint8_t, 256> kDecoding = decodingTable();
 
 }  // namespace
 
-void appendBase64(std::string& out, const void* data, int length) {
+char* writeBase64(char* out, const void* data, int length) {
   const auto* bytes = static_cast<const unsigned char*>(data);
-  out.reserve(out.size() + (static_cast<std::size_t>(length) + 2) / 3 * 4);
   int i = 0;
   for (; i + 3 <= length; i += 3) {
     const std::uint32_t triple =
         (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
-    out += kAlphabet[triple >> 18];
-    out += kAlphabet[(triple >> 12) & 63];
-    out += kAlphabet[(triple >> 6) & 63];
-    out += kAlphabet[triple & 63];
+    *out++ = kAlphabet[triple >> 18];
+    *out++ = kAlphabet[(triple >> 12) & 63];
+    *out++ = kAlphabet[(triple >> 6) & 63];
+    *out++ = kAlphabet[triple & 63];
   }
   if (i < length) {
     const bool two = i + 1 < length;
     const std::uint32_t triple =
         (bytes[i] << 16) | (two ? bytes[i + 1] << 8 : 0);
-    out += kAlphabet[triple >> 18];
-    out += kAlphabet[(triple >> 12) & 63];
-    out += two ? kAlphabet[(triple >> 6) & 63] : '=';
-    out += '=';
+    *out++ = kAlphabet[triple >> 18];
+    *out++ = kAlphabet[(triple >> 12) & 63];
+    *out++ = two ? kAlphabet[(triple >> 6) & 63] : '=';
+    *out++ = '=';
   }
+  return out;
+}
+
+void appendBase64(std::string& out, const void* data, int length) {
+  const std::size_t start = out.size();
+  out.resize(start + base64Length(length));
+  writeBase64(&out[start], data, length);
 }
 
 bool decodeBase64(std::string_view text, std::string& bytes) {

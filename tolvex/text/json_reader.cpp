@@ -54,8 +54,8 @@ struct Frame {
   bool hasKind = false;
   Kind kind = Kind::kNone;
   bool hasValue = false;
-  std::unique_ptr<UniversalFieldGroup> entry;  // kGroup inside a list
-  IFieldGroupList* list = nullptr;             // kList: the field's list
+  int sizeBefore = 0;  // the group's size before the value was stored
+  IFieldGroupList* list = nullptr;  // kList: the field's list
 };
 
 // Undoes the surrogate escapes of bytes that were not UTF-8: rapidjson
@@ -63,8 +63,11 @@ struct Frame {
 // UTF-8 never holds (the reader refuses raw surrogates), so each stands for
 // one byte 0x80-0xff. Returns the new length; the text is rewritten in place.
 std::size_t restoreEscapedBytes(char* text, std::size_t length) {
-  std::size_t out = 0;
-  for (std::size_t i = 0; i < length; ++i) {
+  const void* first = std::memchr(text, 0xed, length);
+  if (first == nullptr) return length;
+  std::size_t out =
+      static_cast<std::size_t>(static_cast<const char*>(first) - text);
+  for (std::size_t i = out; i < length; ++i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const auto second =
         i + 2 < length ? static_cast<unsigned char>(text[i + 1]) : 0;
@@ -94,10 +97,12 @@ class GroupBuilder
     }
     Frame& top = frames_.back();
     if (top.type == Frame::kList) {
-      auto entry = std::make_unique<UniversalFieldGroup>();
-      IFieldGroup* group = entry.get();
-      frames_.emplace_back(Frame::kGroup, group);
-      frames_.back().entry = std::move(entry);
+      // The list's own new group is filled in place, not copied: put()
+      // leaves the cursor where it was, on the group put before (or at the
+      // end of an empty list), and one step from there reaches the new one.
+      static const UniversalFieldGroup kEmptyGroup;
+      top.list->put(&kEmptyGroup);
+      frames_.emplace_back(Frame::kGroup, top.list->getNext());
       return true;
     }
     if (top.type == Frame::kField) return wrongValue(top);
@@ -114,9 +119,6 @@ class GroupBuilder
       if (key_.empty()) return fail("a field name may not be empty");
       if (key_.find('\0') != std::string::npos) {
         return fail("a field name may not hold a NUL character");
-      }
-      if (top.group->getField(key_.c_str()) != nullptr) {
-        return fail("duplicate field \"" + key_ + "\"");
       }
       return true;
     }
@@ -137,9 +139,7 @@ class GroupBuilder
     if (top.type == Frame::kField && !top.hasValue) {
       return fail(field(top) + " has no kind; expected one of " + kKindList);
     }
-    std::unique_ptr<UniversalFieldGroup> entry = std::move(top.entry);
     frames_.pop_back();
-    if (entry) frames_.back().list->put(entry.get());
     return true;
   }
 
@@ -152,6 +152,7 @@ class GroupBuilder
     }
     static const UniversalFieldGroupList kEmpty;
     top->group->setValue(top->name.c_str(), &kEmpty);
+    if (!stored(*top)) return false;
     IFieldGroupList* list = top->group->getValueList(top->name.c_str());
     frames_.emplace_back(Frame::kList, top->group, top->name);
     frames_.back().list = list;
@@ -168,7 +169,7 @@ class GroupBuilder
     Frame* top = valueFrame(Kind::kNone);
     if (top == nullptr) return false;
     top->group->setValue(top->name.c_str(), static_cast<const char*>(nullptr));
-    return true;
+    return stored(*top);
   }
 
   bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
@@ -181,13 +182,13 @@ class GroupBuilder
         int value = 0;
         if (!parseInteger(text, end, value, *top)) return false;
         top->group->setValueInt(name, value);
-        return true;
+        return stored(*top);
       }
       case Kind::kLong: {
         long long value = 0;
         if (!parseInteger(text, end, value, *top)) return false;
         top->group->setValueLong(name, value);
-        return true;
+        return stored(*top);
       }
       case Kind::kDouble: {
         double value = 0;
@@ -196,7 +197,7 @@ class GroupBuilder
           return fail(field(*top) + ": double out of range");
         }
         top->group->setValueDouble(name, value);
-        return true;
+        return stored(*top);
       }
       default:
         return wrongValue(*top);
@@ -216,7 +217,7 @@ class GroupBuilder
         char* bytes = const_cast<char*>(text);
         bytes[restoreEscapedBytes(bytes, length)] = '\0';
         top->group->setValue(name, bytes);
-        return true;
+        return stored(*top);
       }
       case Kind::kBinary:
         if (!text_forms::decodeBase64({text, length}, bytes_)) {
@@ -224,7 +225,7 @@ class GroupBuilder
         }
         top->group->setValueBinary(name, bytes_.data(),
                                    static_cast<int>(bytes_.size()));
-        return true;
+        return stored(*top);
       case Kind::kDouble:
         if (std::strcmp(text, "NaN") == 0) {
           top->group->setValueDouble(name,
@@ -236,7 +237,7 @@ class GroupBuilder
         } else {
           return wrongValue(*top);
         }
-        return true;
+        return stored(*top);
       default:
         return wrongValue(*top);
     }
@@ -283,7 +284,16 @@ class GroupBuilder
       return nullptr;
     }
     top.hasValue = true;
+    top.sizeBefore = top.group->size();
     return &top;
+  }
+
+  // After a value is stored: a group's setters store nothing new under a
+  // name it already has (or replace the text), so a size that did not grow
+  // means a duplicate key, found without a lookup of its own.
+  bool stored(const Frame& frame) {
+    if (frame.group->size() > frame.sizeBefore) return true;
+    return fail("duplicate " + field(frame));
   }
 
   Frame* valueFrame(Kind kind) {

@@ -1,6 +1,7 @@
 #include "tolvex/text/redaction.h"
 
 #include <algorithm>
+#include <cstring>
 
 const char* const Redaction::MASK = "***";
 
@@ -17,7 +18,13 @@ Redaction& Redaction::mask(const char* name) {
   return *this;
 }
 
+// Asked once per field written: one strlen, then lengths before bytes.
 bool Redaction::masks(const char* name) const {
-  return name != nullptr &&
-         std::find(names_.begin(), names_.end(), name) != names_.end();
+  if (name == nullptr || names_.empty()) return false;
+  const std::size_t length = std::strlen(name);
+  return std::any_of(names_.begin(), names_.end(),
+                     [name, length](const std::string& masked) {
+                       return masked.size() == length && masked[0] == name[0] &&
+                              std::memcmp(masked.data(), name, length) == 0;
+                     });
 }

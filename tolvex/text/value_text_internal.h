@@ -1,9 +1,10 @@
 // Private header of the text floor: not installed.
 //
-// How values become text in the readable forms and in JSON: doubles in their
-// shortest exact form, texts quoted and escaped.
+// How values become text in the readable forms: doubles in their shortest
+// exact form (JSON's too), texts quoted and escaped for a log line.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,15 +12,17 @@ class IField;
 
 namespace text_forms {
 
-/// Appends the shortest decimal form that reads back to the same double
-/// ("1.0825", "1e+300", "2.0", "-0.0"), or NaN, Infinity or -Infinity.
-void appendShortestDouble(std::string& out, double value);
+/// Room writeShortestDouble needs.
+constexpr std::size_t kShortestDoubleRoom = 32;
 
-/// Appends `bytes` as a JSON string, quotes included. Valid UTF-8 passes as
-/// it is; a byte that is not part of a valid UTF-8 sequence is written as the
-/// lone surrogate escape \udcXX (XX the byte), which the reader turns back
-/// into the byte, so that any text survives the round trip.
-void appendJsonString(std::string& out, std::string_view bytes);
+/// Writes the shortest decimal form that reads back to the same double, with
+/// a point when it is integral ("1.0825", "1e+300", "2.0", "-0.0"), or NaN,
+/// Infinity or -Infinity, at `out`, which has kShortestDoubleRoom characters;
+/// returns the end.
+char* writeShortestDouble(char* out, double value);
+
+/// Appends what writeShortestDouble writes.
+void appendShortestDouble(std::string& out, double value);
 
 /// Appends `bytes` in double quotes for a log line: quote, backslash and
 /// control characters escaped (\", \\, \n, \r, \t, \xNN), other bytes as
