@@ -7,6 +7,7 @@
 //   describe(logon, Redaction::revealAll());    // PASSWORD: "secret"
 //   describe(logon, Redaction().mask("553"));   // USERNAME masked as well
 
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -36,4 +37,6 @@ class TOLVEX_API Redaction {
 
  private:
   std::vector<std::string> names_;
+  // The first bytes of names_, so that most names are told apart at once.
+  std::bitset<256> firstBytes_;
 };
