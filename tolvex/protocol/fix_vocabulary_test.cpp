@@ -12,57 +12,60 @@ const char* orNull(const char* text) {
   return text == nullptr ? "(null)" : text;
 }
 
-// Texts and names typed from the protocol's reference lists.
+// Texts and names typed from the protocol's reference lists, each row looked
+// up both ways. Tags and message types have no scope; a value's scope is its
+// tag.
 struct NameRow {
-  const char* scope;  // the tag of a value; null for tags and message types
+  const char* (*nameOf)(const char* scope, const char* text);
+  const char* (*textOf)(const char* scope, const char* name);
+  const char* scope;
   const char* text;
   const char* name;
 };
 
-TEST(FixVocabulary, TagsByTextAndByName) {
-  const NameRow rows[] = {
-      {nullptr, "262", "MDREQID"},
-      {nullptr, "15", "CURRENCY"},                   // first row of the table
-      {nullptr, "9101", "QELBCANDLEOPENPRICETYPE"},  // last tag
-      {nullptr, "C9000", "COMPACT_DATA"},  // a tag that is not a number
-      {nullptr, "554", "PASSWORD"},
-  };
-  for (const NameRow& row : rows) {
-    EXPECT_STREQ(orNull(FixVocabulary::tagName(row.text)), row.name);
-    EXPECT_STREQ(orNull(FixVocabulary::tagByName(row.name)), row.text);
-  }
+const char* tagName(const char*, const char* tag) {
+  return FixVocabulary::tagName(tag);
+}
+const char* tagByName(const char*, const char* name) {
+  return FixVocabulary::tagByName(name);
+}
+const char* typeName(const char*, const char* type) {
+  return FixVocabulary::msgTypeName(type);
+}
+const char* typeByName(const char*, const char* name) {
+  return FixVocabulary::msgTypeByName(name);
 }
 
-TEST(FixVocabulary, MessageTypesByTextAndByName) {
-  const NameRow rows[] = {
-      {nullptr, "V", "MARKETDATAREQUEST"},
-      {nullptr, "0", "HEARTBEAT"},
-      {nullptr, "U54.Batch.Req", "QELBREQUESTBATCH"},  // prefix of none
-      {nullptr, "U54", "QELBREQUEST"},
-      {nullptr, "R2Mes", "RTMP2_COMPACT_MESSAGE"},
-  };
-  for (const NameRow& row : rows) {
-    EXPECT_STREQ(orNull(FixVocabulary::msgTypeName(row.text)), row.name);
-    EXPECT_STREQ(orNull(FixVocabulary::msgTypeByName(row.name)), row.text);
-  }
-}
+#define TAG(TEXT, NAME) \
+  { tagName, tagByName, nullptr, TEXT, NAME }
+#define TYPE(TEXT, NAME) \
+  { typeName, typeByName, nullptr, TEXT, NAME }
+#define VALUE(TAG, TEXT, NAME) \
+  { FixVocabulary::valueName, FixVocabulary::valueByName, TAG, TEXT, NAME }
 
-TEST(FixVocabulary, ValuesAreNamedWithinTheirTag) {
+TEST(FixVocabulary, NamesBothWays) {
   const NameRow rows[] = {
-      {"269", "0", "BID"},
-      {"269", "H", "VOLUME"},
-      {"281", "A", "UNSUPPORTEDSCOPE"},  // "A" is also QUOTECONDITION_ACTIVE
-      {"276", "A", "ACTIVE"},
-      {"924", "1", "LOGONUSER"},  // an integer-coded set
-      {"9020", "2", "END"},       // a set named apart from its tag
-      {"9075", "h8", "H8"},       // a tag that has two names
-      {"380", "5", "CONDITIONALLY_REQUIRED_FIELD_MISSING"},
+      TAG("262", "MDREQID"),
+      TAG("15", "CURRENCY"),                   // first row of the table
+      TAG("9101", "QELBCANDLEOPENPRICETYPE"),  // last tag
+      TAG("C9000", "COMPACT_DATA"),            // a tag that is not a number
+      TYPE("V", "MARKETDATAREQUEST"),
+      TYPE("0", "HEARTBEAT"),
+      TYPE("U54.Batch.Req", "QELBREQUESTBATCH"),  // begins with other types
+      TYPE("U54", "QELBREQUEST"),
+      TYPE("R2Mes", "RTMP2_COMPACT_MESSAGE"),
+      VALUE("269", "0", "BID"),
+      VALUE("269", "H", "VOLUME"),
+      VALUE("281", "A", "UNSUPPORTEDSCOPE"),  // "A" is also ACTIVE of 276
+      VALUE("276", "A", "ACTIVE"),
+      VALUE("924", "1", "LOGONUSER"),  // an integer-coded set
+      VALUE("9020", "2", "END"),       // a set named apart from its tag
+      VALUE("9075", "h8", "H8"),       // a tag that has two names
+      VALUE("380", "5", "CONDITIONALLY_REQUIRED_FIELD_MISSING"),
   };
   for (const NameRow& row : rows) {
-    EXPECT_STREQ(orNull(FixVocabulary::valueName(row.scope, row.text)),
-                 row.name);
-    EXPECT_STREQ(orNull(FixVocabulary::valueByName(row.scope, row.name)),
-                 row.text);
+    EXPECT_STREQ(orNull(row.nameOf(row.scope, row.text)), row.name) << row.text;
+    EXPECT_STREQ(orNull(row.textOf(row.scope, row.name)), row.text) << row.name;
   }
 }
 
