@@ -1,5 +1,6 @@
 #include "tolvex/text/differences.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "tolvex/model/i_field.h"
@@ -33,6 +34,12 @@ std::vector<const IFieldGroup*> groupsOf(const IFieldGroupList& list) {
   return groups;
 }
 
+std::uint64_t bitsOf(double value) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
 bool sameValue(const IField& a, const IField& b) {
   switch (a.getDataType()) {
     case IField::DT_INT:
@@ -40,9 +47,7 @@ bool sameValue(const IField& a, const IField& b) {
     case IField::DT_LONG:
       return a.getValueLong() == b.getValueLong();
     case IField::DT_DOUBLE: {
-      const double x = a.getValueDouble();
-      const double y = b.getValueDouble();
-      return std::memcmp(&x, &y, sizeof x) == 0;
+      return bitsOf(a.getValueDouble()) == bitsOf(b.getValueDouble());
     }
     case IField::DT_STRING:
       return std::strcmp(a.getValueString(), b.getValueString()) == 0;

@@ -182,8 +182,8 @@ class JsonWriter {
       if (!first) out = put(out, ", ");
       out = putJsonString(out, name, nameLength);
       out = put(out, ": {\"text\": \"");
-      std::memcpy(out, Redaction::MASK, maskLength);
-      return put(out + maskLength, "\"}");
+      out = std::copy_n(Redaction::MASK, maskLength, out);
+      return put(out, "\"}");
     }
     if (type == IField::DT_STRING) {
       text = field.getValueString();

@@ -16,9 +16,7 @@ namespace {
 constexpr char kHex[] = "0123456789abcdef";
 
 char* copy(char* out, const char* text) {
-  const std::size_t length = std::strlen(text);
-  std::memcpy(out, text, length);
-  return out + length;
+  return std::copy_n(text, std::strlen(text), out);
 }
 
 void appendEscapedByte(std::string& out, const char* prefix,
