@@ -79,7 +79,9 @@ TEST(Json, WritesValuesExactlyAndReadsThemBack) {
   const TextRow texts[] = {
       {"q\"b\\", "\"q\\\"b\\\\\""},
       {"\n\t\x01\x7f", "\"\\n\\t\\u0001\x7f\""},
-      {"caf\xc3\xa9", "\"caf\xc3\xa9\""},             // valid UTF-8 as it is
+      {"caf\xc3\xa9", "\"caf\xc3\xa9\""},  // valid UTF-8 as it is
+      {"\xe2\x82\xac\xf0\x9f\x98\x80", "\"\xe2\x82\xac\xf0\x9f\x98\x80\""},
+      {"\xe2\x82", "\"\\udce2\\udc82\""},             // a sequence cut short
       {"\xff\xc3", "\"\\udcff\\udcc3\""},             // other bytes escaped
       {"\xed\xa0\x80", "\"\\udced\\udca0\\udc80\""},  // a raw surrogate
   };
