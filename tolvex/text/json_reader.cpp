@@ -116,7 +116,6 @@ class GroupBuilder
     if (top.type == Frame::kGroup) {
       key_.assign(text, length);
       key_.resize(restoreEscapedBytes(key_.data(), key_.size()));
-      if (key_.empty()) return fail("a field name may not be empty");
       if (key_.find('\0') != std::string::npos) {
         return fail("a field name may not hold a NUL character");
       }
