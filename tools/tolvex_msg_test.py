@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-TOOL = sys.argv[1:]
+TOOL = sys.argv[2:] + sys.argv[1:2]  # the emulator, if any, runs the tool
 FAILURES = []
 
 # Every kind, a list of two groups, a password, awkward texts: quotes,
