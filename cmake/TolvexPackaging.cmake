@@ -1,6 +1,7 @@
 # Debian packages, one per install component:
 #   libtolvex1          libtolvex.so.1
 #   libtolvex-dev       headers, the .so links, the CMake package, tolvex.pc
+#                       and the command-line tool tolvex-msg
 #   libruvak3-standin1  our stand-in for the base library; it provides the
 #                       virtual package libruvak3-1 that libtolvex1 depends on,
 #                       so the real base library's package can take its place.
@@ -50,9 +51,12 @@ The real base library's package replaces it.")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME libtolvex-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libtolvex1 (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
+    "libtolvex1 (= ${PROJECT_VERSION}), libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1")
 set(CPACK_DEBIAN_DEV_DESCRIPTION
     "Development files of libtolvex
-Headers, the CMake package tolvex (target tolvex::tolvex) and tolvex.pc.")
+Headers, the CMake package tolvex (target tolvex::tolvex), tolvex.pc and
+tolvex-msg, which reads messages in JSON, describes, dumps, normalises and
+compares them, and names the protocol's tags, types and values.")
 
 include(CPack)

@@ -27,6 +27,13 @@
 #include "tolvex/foundation/url_element.h"
 
 #include "tolvex/protocol/fix_defs.h"
+#include "tolvex/protocol/fix_vocabulary.h"
+
+// Text forms: description, redaction, JSON, differences
+#include "tolvex/text/describe.h"
+#include "tolvex/text/differences.h"
+#include "tolvex/text/json.h"
+#include "tolvex/text/redaction.h"
 
 // Message model
 #include "tolvex/model/assert_exception_fm.h"

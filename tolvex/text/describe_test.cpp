@@ -1,0 +1,70 @@
+#include "tolvex/text/describe.h"
+
+#include <gtest/gtest.h>
+
+#include "tolvex/model/universal_field_group.h"
+#include "tolvex/model/universal_field_group_list.h"
+#include "tolvex/model/universal_message.h"
+
+namespace {
+
+UniversalMessage logonWithEntries() {
+  UniversalMessage message("alice\n1", "BE");
+  message.setValueInt("924", 1);
+  message.setValue("554", "secret");
+  message.setValue("x y", "q\"\t\x01");
+  message.setValue("7", static_cast<const char*>(nullptr));
+  message.setValueBinary("95", "\x00\x01\x02", 3);
+  UniversalFieldGroupList list;
+  for (const char* type : {"0", "Z"}) {
+    UniversalFieldGroup entry;
+    entry.setValue("269", type);
+    entry.setValueDouble("270", 1.0825);
+    entry.setValueLong("9000", -5);
+    list.put(&entry);
+  }
+  message.setValue("268", &list);
+  return message;
+}
+
+TEST(Describe, MessageShowsNamesKindsAndNumberedEntries) {
+  EXPECT_EQ(describe(logonWithEntries()),
+            "message \"BE\" USERREQUEST, session \"alice\\n1\"\n"
+            "  268 NOMDENTRIES: list of 2\n"
+            "    #1\n"
+            "      269 MDENTRYTYPE: \"0\" BID\n"
+            "      270 MDENTRYPX: double 1.0825\n"
+            "      9000 QELBSTART: long -5\n"
+            "    #2\n"
+            "      269 MDENTRYTYPE: \"Z\"\n"  // no name for an unknown value
+            "      270 MDENTRYPX: double 1.0825\n"
+            "      9000 QELBSTART: long -5\n"
+            "  554 PASSWORD: ***\n"
+            "  7: none\n"
+            "  924 USERREQUESTTYPE: int 1 LOGONUSER\n"
+            "  95: binary 3 bytes AAEC\n"
+            "  \"x y\": \"q\\\"\\t\\x01\"\n");
+}
+
+TEST(Describe, RedactionIsTheCallersChoice) {
+  const UniversalMessage message = logonWithEntries();
+  EXPECT_NE(describe(message, Redaction::revealAll())
+                .find("554 PASSWORD: \"secret\""),
+            std::string::npos);
+  const std::string masked =
+      describe(message, Redaction().mask("SID").mask("270"));
+  EXPECT_NE(masked.find("session ***\n"), std::string::npos);
+  EXPECT_NE(masked.find("270 MDENTRYPX: ***\n"), std::string::npos);
+}
+
+TEST(Describe, GroupsAndBareMessages) {
+  UniversalFieldGroup group;
+  group.setValue("55", "EUR/USD");
+  group.setValueBinary("b", "", 0);
+  EXPECT_EQ(describe(group), "55 SYMBOL: \"EUR/USD\"\nb: binary 0 bytes\n");
+  EXPECT_EQ(describe(UniversalMessage()), "message (none), session (none)\n");
+  EXPECT_EQ(describe(UniversalMessage("s", "?")),
+            "message \"?\", session \"s\"\n");
+}
+
+}  // namespace
