@@ -102,7 +102,9 @@ long liveBlocks() {
 
 }  // namespace allocation_failure
 
-// Each form of operator new and delete, single and array alike.
+// Each form of operator new and delete, single and array alike. The
+// arguments are parameter lists, which parentheses would break.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define REPLACE_NEW(allocation, ...)  \
   void* operator new(__VA_ARGS__) {   \
     return allocation;                \
@@ -124,6 +126,7 @@ long liveBlocks() {
   void operator delete[](__VA_ARGS__) noexcept { \
     release(block);                              \
   }
+// NOLINTEND(bugprone-macro-parentheses)
 
 REPLACE_NEW(orThrow(allocate(size)), std::size_t size)
 REPLACE_NOTHROW_NEW(allocate(size), std::size_t size, const std::nothrow_t&)

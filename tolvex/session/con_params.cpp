@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
-#include <iterator>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "tolvex/foundation/owned_text_internal.h"
