@@ -83,20 +83,12 @@ TEST(GenericSessionStatusTest, CodeTablesGiveTheirTexts) {
   EXPECT_EQ(21, ISessionStatus::MSGCODE_RECONNETING);
 }
 
-// A new status has codes but no texts; codes do not derive texts; text
-// setters copy, accept their own text and clear on null.
-TEST(GenericSessionStatusTest, DefaultsAndTextSetters) {
+// A new status has codes but no texts; codes do not derive texts.
+TEST(GenericSessionStatusTest, DefaultsHaveNoTexts) {
   GenericSessionStatus status;
   EXPECT_EQ("0|-|-|-|0|-|-|0|-", stateOf(status));
   status.setStatusCode(ISessionStatus::STATUSCODE_CONNECTED);
   EXPECT_EQ(nullptr, status.getStatusName());
-  char text[] = "conn";
-  status.setConnectionName(text);
-  text[0] = 'X';
-  status.setConnectionName(status.getConnectionName());
-  EXPECT_STREQ("conn", status.getConnectionName());
-  status.setConnectionName(nullptr);
-  EXPECT_EQ(nullptr, status.getConnectionName());
 }
 
 // A client's exception class, whose clones the status must make.

@@ -23,25 +23,37 @@ std::string gettersOf(const TradingSessionDesc& desc) {
 }  // namespace
 
 // Name and description fall back to the sub-ID, the description to the name,
-// a null ID to "QELB"; without a sub-ID the text is empty.
+// a null ID to "QELB"; without a sub-ID the text is empty. The buffer needs
+// room for the terminating NUL: one byte short, the bounded copy leaves "".
 TEST(TradingSessionDescTest, TextFormUsesEffectiveValues) {
   struct Row {
     const char* subID;
     const char* id;
     const char* name;
     const char* desc;
+    int size;
     const char* text;
   };
   const Row rows[] = {
-      {"S1", "I1", nullptr, nullptr, "S1;I1;S1;S1"},
-      {"S1", "I1", "N1", nullptr, "S1;I1;N1;N1"},
-      {"", nullptr, nullptr, nullptr, ";QELB;;"},
-      {nullptr, "I", "N", "D", ""},
+      {"S1", "I1", nullptr, nullptr, 256, "S1;I1;S1;S1"},
+      {"S1", "I1", "N1", nullptr, 256, "S1;I1;N1;N1"},
+      {"", nullptr, nullptr, nullptr, 256, ";QELB;;"},
+      {nullptr, "I", "N", "D", 256, ""},
+      {"S1", "I1", "N1", "D1", 12, "S1;I1;N1;D1"},
+      {"S1", "I1", "N1", "D1", 11, ""},
+      {"S1", "I1", "N1", "D1", 1, ""},
   };
   for (const Row& row : rows) {
     TradingSessionDesc desc(row.subID, row.id, row.name, row.desc);
-    EXPECT_EQ(row.text, textOf(desc)) << row.text;
+    EXPECT_EQ(row.text, textOf(desc, row.size)) << row.text << row.size;
   }
+  // A null buffer or a size below 1 writes nothing.
+  const TradingSessionDesc desc("S1", "I1", "N1", "D1");
+  desc.toString(nullptr, 10);
+  char untouched[] = "abc";
+  desc.toString(untouched, 0);
+  desc.toString(untouched, -5);
+  EXPECT_STREQ("abc", untouched);
 }
 
 // A default descriptor's text, then its properties in name order, unescaped;
@@ -60,21 +72,6 @@ TEST(TradingSessionDescTest, TextFormListsStringProperties) {
   EXPECT_EQ(nullptr, desc.getProperty("n"));
   EXPECT_EQ(5, desc.getProperties()->size());
   EXPECT_EQ(";QELB;;;B==;a=1;b=2;x", textOf(desc));
-}
-
-TEST(TradingSessionDescTest, ToStringNeedsRoomForTheTerminatingNul) {
-  TradingSessionDesc desc("S1", "I1", "N1", "D1");  // 11 characters
-  EXPECT_EQ("S1;I1;N1;D1", textOf(desc, 12));
-  // One byte short: the bounded copy leaves the empty string.
-  EXPECT_EQ("", textOf(desc, 11));
-  EXPECT_EQ("", textOf(desc, 1));
-
-  // A null buffer or a size below 1 writes nothing.
-  desc.toString(nullptr, 10);
-  char untouched[] = "abc";
-  desc.toString(untouched, 0);
-  desc.toString(untouched, -5);
-  EXPECT_STREQ("abc", untouched);
 }
 
 // Parsing sets the sub-ID, ID and name only: description, properties and
