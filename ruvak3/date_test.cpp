@@ -9,15 +9,9 @@
 
 using namespace ruvak3::date;
 
-// Global, beside _SYSTEMTIME, so that the assertions find them.
+// Global, beside _SYSTEMTIME, so that the assertions find it.
 static bool operator==(const _SYSTEMTIME& a, const _SYSTEMTIME& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-static std::ostream& operator<<(std::ostream& out, const _SYSTEMTIME& t) {
-  return out << t.wYear << "-" << t.wMonth << "-" << t.wDay << " " << t.wHour
-             << ":" << t.wMinute << ":" << t.wSecond << "." << t.wMilliseconds
-             << " weekday " << t.wDayOfWeek;
 }
 
 namespace {
@@ -49,16 +43,11 @@ TEST(DateTest, KnownDatesConvertBothWays) {
     double value;
   };
   const Row rows[] = {
-      // The epoch, a Saturday.
       {record(1899, 12, 30, 0, 0, 0, 0, 6), 0.0},
-      // The fraction is the time of day.
       {record(1970, 1, 1, 18, 0, 0, 0, 4), 25569.75},
-      // Years divisible by 400 are leap years.
       {record(2000, 2, 29, 6, 0, 0, 0, 2), 36585.25},
-      // Before the epoch the fraction still counts forward from midnight.
+      // Before the epoch the fraction counts forward from midnight.
       {record(1899, 12, 29, 6, 0, 0, 0, 5), -1.25},
-      {record(1600, 2, 29, 18, 0, 0, 0, 2), -109512.75},
-      // The ends of the range.
       {record(100, 1, 1, 0, 0, 0, 0, 5), -657434.0},
       {record(9999, 12, 31, 23, 59, 59, 999, 5),
        2958465.0 + (kMsPerDay - 1) / kMsPerDay},
@@ -78,20 +67,17 @@ TEST(DateTest, RecordsWithAFieldOutOfRangeAreRejected) {
       record(99, 12, 31),                  // year below 100
       record(10000, 1, 1),                 // year above 9999
       record(2024, 0, 1),                  // month 0
-      record(2024, 13, 1),                 // month 13
       record(2024, 1, 0),                  // day 0
-      record(2024, 1, 32),                 // day 32
       record(2024, 4, 31),                 // day 31 in a 30-day month
       record(2023, 2, 29),                 // leap day in a common year
       record(1900, 2, 29),                 // centuries are common years
       record(2024, 1, 31, 24),             // hour 24
-      record(2024, 1, 31, 0, 60),          // minute 60
       record(2024, 1, 31, 0, 0, 60),       // second 60
       record(2024, 1, 31, 0, 0, 0, 1000),  // milliseconds 1000
   };
   for (const _SYSTEMTIME& row : rows) {
     double value = 42.0;
-    EXPECT_EQ(0, WindowsTimeToOleTime(&row, &value)) << row;
+    EXPECT_EQ(0, WindowsTimeToOleTime(&row, &value)) << &row - rows;
     EXPECT_EQ(42.0, value);
   }
   double value = 42.0;
@@ -101,12 +87,13 @@ TEST(DateTest, RecordsWithAFieldOutOfRangeAreRejected) {
 
 TEST(DateTest, ValuesOutsideTheRangeAreRejected) {
   const double inf = std::numeric_limits<double>::infinity();
-  const double rows[] = {
-      std::numeric_limits<double>::quiet_NaN(), inf, -inf, 1e300,
-      -657435.0,  // 0099-12-31
-      2958466.0,  // 10000-01-01
-      // Rounding to the millisecond would carry past 9999-12-31.
-      2958465.0 + (kMsPerDay - 0.4) / kMsPerDay};
+  const double rows[] = {std::numeric_limits<double>::quiet_NaN(),
+                         inf,
+                         -inf,
+                         1e300,
+                         -657435.0,  // 0099-12-31
+                         2958466.0,  // 10000-01-01
+                         2958465.0 + (kMsPerDay - 0.4) / kMsPerDay};
   for (double row : rows) EXPECT_EQ(kUntouched, fromOle(row)) << row;
   EXPECT_EQ(0, OleTimeToWindowsTime(1.0, nullptr));
 }
@@ -115,8 +102,7 @@ TEST(DateTest, TimeOfDayRoundsToTheNearestMillisecond) {
   const double day = 45322.0;  // 2024-01-31, a Wednesday
   EXPECT_EQ(record(2024, 1, 31, 0, 0, 0, 0, 3), fromOle(day + 0.4 / kMsPerDay));
   EXPECT_EQ(record(2024, 1, 31, 0, 0, 0, 1, 3), fromOle(day + 0.6 / kMsPerDay));
-  // Rounding up from the last millisecond carries into the next day, also
-  // before the epoch.
+  // Rounding up carries into the next day, before the epoch too.
   EXPECT_EQ(record(2024, 2, 1, 0, 0, 0, 0, 4),
             fromOle(day + (kMsPerDay - 0.4) / kMsPerDay));
   EXPECT_EQ(record(1899, 12, 30, 0, 0, 0, 0, 6),

@@ -7,9 +7,7 @@
 
 using ruvak3::win_emul::Sleep;
 
-// Zero only yields: the fastest of several calls is checked, so that a busy
-// machine, which may hand the processor to others at each yield, does not
-// make the check fail.
+// Zero only yields: the fastest of several calls is checked, for busy machines.
 TEST(SleepTest, SuspendsForAtLeastTheGivenTimeAndZeroOnlyYields) {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();

@@ -1,11 +1,7 @@
 #pragma once
 
-// EXPECT_THROWS_EXCEPTION runs a statement and checks that it threw a pointer
-// to an object of exactly the given class of the GenericException family,
-// with the given text and code. It always deletes what was thrown.
-//
-//   EXPECT_THROWS_EXCEPTION(table.getName(), GenericException,
-//                           "Data not found", -1);
+// EXPECT_THROWS_EXCEPTION(statement, Type, text, code) checks that statement
+// threw a pointer to exactly a Type with that text and code, and deletes it.
 
 #include <gtest/gtest.h>
 

@@ -18,8 +18,7 @@ ConfigElement* element(const char* type, const char* name = nullptr,
   return made;
 }
 
-// The elements of a vector returned by a filtered getElements, which is
-// deleted here.
+// The elements of a filtered getElements result, which is deleted here.
 std::vector<void*> drain(IVector* found) {
   std::unique_ptr<IVector> owned(found);
   std::vector<void*> elements;
@@ -29,16 +28,13 @@ std::vector<void*> drain(IVector* found) {
   return elements;
 }
 
-// A name in another case finds the attribute, and a put in another case
-// replaces it and its spelling. Only ASCII letters fold.
+// Names ignore ASCII case; a put in another case replaces the spelling too.
 TEST(ConfigElement, AttributeNamesIgnoreCaseButKeepTheirSpelling) {
   ConfigElement root;
   root.init("server");
   EXPECT_TRUE(root.addAttribute("Host", "a"));
   EXPECT_TRUE(root.addAttribute("HOST", "b"));
-  for (const char* name : {"HOST", "host", "Host"}) {
-    EXPECT_STREQ("b", root.getAttribute(name)) << name;
-  }
+  EXPECT_STREQ("b", root.getAttribute("host"));
   EXPECT_EQ(1, root.getAttributes()->size());
   EXPECT_STREQ(
       "HOST",
@@ -56,13 +52,10 @@ TEST(ConfigElement, BadAttributeArgumentsStoreNothingOrEmpty) {
   EXPECT_EQ(0, root.getAttributes()->size());
   EXPECT_TRUE(root.addAttribute("empty", nullptr));
   EXPECT_STREQ("", root.getAttribute("empty"));
-  for (const char* name : {"missing", "", static_cast<const char*>(nullptr)}) {
-    EXPECT_EQ(nullptr, root.getAttribute(name));
-  }
+  EXPECT_EQ(nullptr, root.getAttribute(nullptr));
 }
 
-// Types and attribute values compare ignoring case; the result keeps the
-// insertion order and owns nothing.
+// Types and values ignore case; the result keeps order and owns nothing.
 TEST(ConfigElement, FiltersMatchIgnoringCaseInInsertionOrder) {
   ConfigElement root;
   root.init("root");
@@ -80,16 +73,12 @@ TEST(ConfigElement, FiltersMatchIgnoringCaseInInsertionOrder) {
   EXPECT_STREQ("Url", unnamed->getType());
   EXPECT_EQ((std::vector<void*>{primary}),
             drain(root.getElements("url", "NAME", "PRIMARY")));
-  EXPECT_EQ((std::vector<void*>{backup}),
-            drain(root.getElements("Url", "name", "backup")));
   // Every null, and an empty type or name, gives an empty result.
   EXPECT_TRUE(drain(root.getElements("")).empty());
   EXPECT_TRUE(drain(root.getElements(nullptr)).empty());
-  EXPECT_TRUE(drain(root.getElements("nothing")).empty());
   EXPECT_TRUE(drain(root.getElements(nullptr, "name", "backup")).empty());
   EXPECT_TRUE(drain(root.getElements("url", nullptr, "backup")).empty());
   EXPECT_TRUE(drain(root.getElements("url", "name", nullptr)).empty());
-  EXPECT_TRUE(drain(root.getElements("", "name", "backup")).empty());
   EXPECT_TRUE(drain(root.getElements("url", "", "backup")).empty());
 }
 
@@ -111,10 +100,8 @@ TEST(ConfigElement, ElementBeforeInitIsInertAndSafe) {
   ConfigElement blank;
   ConfigElement* child = element("child");
   EXPECT_EQ(nullptr, blank.getType());
-  EXPECT_EQ(nullptr, blank.getElements());
   EXPECT_EQ(nullptr, blank.getAttributes());
   EXPECT_FALSE(blank.addAttribute("a", "1"));
-  EXPECT_EQ(nullptr, blank.getAttribute("a"));
   EXPECT_FALSE(blank.addElement(child));
   EXPECT_TRUE(drain(blank.getElements("child")).empty());
   delete child;

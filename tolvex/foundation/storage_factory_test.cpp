@@ -5,8 +5,7 @@
 #include <memory>
 
 TEST(StorageFactoryTest, MakesEmptyContainersThatOwnNothing) {
-  // Under AddressSanitizer a container that deleted its elements would show
-  // as a double free, and one not deleted through its interface as a leak.
+  // AddressSanitizer shows a double free or a leak otherwise.
   auto* owned = new int(5);
   {
     std::unique_ptr<IVector> vector(StorageFactory::createVector(""));

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 
 #include "ruvak3/event.h"
 
@@ -12,8 +11,7 @@ namespace {
 using ruvak3::win_emul::WAIT_OBJECT_0;
 using ruvak3::win_emul::WaitForSingleObject;
 
-// Loops until the stop event is signalled, counting its runs and its looks
-// at the event.
+// Loops until the stop event is signalled, counting runs and looks.
 class Looper : public CThread {
  public:
   explicit Looper(bool reset) : CThread(reset) {}
@@ -43,9 +41,7 @@ TEST(CThreadTest, DefaultRunEndsAtOnce) {
   ASSERT_TRUE(t.start());
   t.join(ruvak3::AThread::kNoTimeout);
   EXPECT_FALSE(t.isActive());
-  const auto begin = std::chrono::steady_clock::now();
   EXPECT_TRUE(t.stop());
-  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(1));
 }
 
 TEST(CThreadTest, WithResetFlagTheThreadRestarts) {

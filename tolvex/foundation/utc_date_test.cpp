@@ -13,22 +13,13 @@ TEST(CUTCDateTest, ParsesTheDateGrammar) {
     const char* text;
     double value;
   } rows[] = {
-      // Midnight of the day.
-      {"20240131", ole(2024, 1, 31)},
-      // Characters after the eighth are ignored: a timestamp parses as its
-      // date.
+      // After the eighth character nothing is read; a field ends at a
+      // non-digit; too short, not a number or refused gives 0.0.
       {"20240131-12:00:00", ole(2024, 1, 31)},
-      // sscanf skips blanks and takes a sign inside a field, and a field
-      // ends at its first non-digit.
-      {"2024 1+1", ole(2024, 1, 1)},
       {"2024013X", ole(2024, 1, 3)},
-      // Fewer than eight characters, or a field that is not a number.
       {"2024013", 0.0},
       {"2024xx31", 0.0},
-      // Dates the conversion refuses.
       {"19000229", 0.0},
-      {"20241301", 0.0},
-      {"00990101", 0.0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.value, CUTCDate::parse(utc_test::exactCopy(row.text).get()))
@@ -37,8 +28,7 @@ TEST(CUTCDateTest, ParsesTheDateGrammar) {
   EXPECT_EQ(0.0, CUTCDate::parse(nullptr));
 }
 
-// The time of day is left out, not rounded; a value that does not convert
-// prints nothing. Unlike the timestamp, a text that does not parse gives 0.0.
+// The time of day is left out, not rounded; an unparsed text gives 0.0.
 TEST(CUTCDateTest, FormatsTheDateOnlyAndConstructorsKeepTheFailureValue) {
   CUTCDate d(0.0);
   EXPECT_EQ("20240131",

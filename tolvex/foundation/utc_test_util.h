@@ -1,8 +1,6 @@
 #pragma once
 
-// Test helpers for the UTC date and time classes: records, and texts in
-// exactly sized heap blocks (so that AddressSanitizer sees any read past the
-// end).
+// Test helpers for the UTC classes: records, and texts in exact heap blocks.
 
 #include <cstdlib>
 #include <cstring>

@@ -27,19 +27,13 @@ TEST(CUTCTimeOnlyTest, ParsesTheTimeGrammar) {
     const char* text;
     const char* time;
   } rows[] = {
-      // The separators are not looked at.
-      {"08:15:00", "8:15:0"},
+      // Separators are not read; after the eighth character nothing is.
       {"08-15-00", "8:15:0"},
-      // Characters after the eighth are ignored.
       {"23:59:59.999", "23:59:59"},
-      // sscanf skips blanks inside a field.
-      {" 8: 5: 0", "8:5:0"},
-      // Fewer than eight characters, or a field that is not a number.
+      // Too short, not a number, or refused by the conversion.
       {"08:15:0", "rejected"},
       {"08:xx:00", "rejected"},
-      // Times the conversion refuses.
       {"24:00:00", "rejected"},
-      {"23:59:60", "rejected"},
       {"-1:00:00", "rejected"},
   };
   for (const auto& row : rows) {
@@ -50,27 +44,22 @@ TEST(CUTCTimeOnlyTest, ParsesTheTimeGrammar) {
   EXPECT_EQ(0.0, CUTCTimeOnly::parse(nullptr));
 }
 
-TEST(CUTCTimeOnlyTest, ParseTakesTodayAndTheClocksMilliseconds) {
+TEST(CUTCTimeOnlyTest, ParseTakesToday) {
   _SYSTEMTIME before{}, parsed{}, after{};
   ruvak3::date::GetSystemWindowsTime(&before);
   const double value = CUTCTimeOnly::parse("08-15-00");
   ruvak3::date::GetSystemWindowsTime(&after);
   ASSERT_EQ(1, ruvak3::date::OleTimeToWindowsTime(value, &parsed));
   EXPECT_EQ("8:15:0", timeOf(value));
-  // Unless the clock passed midnight or a second meanwhile.
+  // Unless the clock passed midnight meanwhile.
   if (before.wDay == after.wDay) {
     EXPECT_EQ(before.wDay, parsed.wDay);
     EXPECT_EQ(before.wMonth, parsed.wMonth);
     EXPECT_EQ(before.wYear, parsed.wYear);
   }
-  if (before.wSecond == after.wSecond) {
-    EXPECT_GE(parsed.wMilliseconds, before.wMilliseconds);
-    EXPECT_LE(parsed.wMilliseconds, after.wMilliseconds);
-  }
 }
 
-// The date and the milliseconds are left out, not rounded; a value that
-// does not convert prints nothing. A text that does not parse gives 0.0.
+// Date and milliseconds are left out, not rounded; bad texts give 0.0.
 TEST(CUTCTimeOnlyTest, FormatsTheTimeOnlyAndConstructorsKeepTheFailureValue) {
   CUTCTimeOnly t(0.0);
   EXPECT_EQ("23:59:59",

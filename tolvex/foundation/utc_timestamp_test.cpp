@@ -51,28 +51,17 @@ TEST(CUTCTimestampTest, ParsesTheTimestampGrammar) {
     const char* text;
     double value;
   } rows[] = {
-      // The full form, and without milliseconds.
       {"20240131-23:59:59.123", ole(2024, 1, 31, 23, 59, 59, 123)},
       {"20240131-23:59:59", t},
-      // Milliseconds are an integer count, not a fraction; the separators
-      // are not looked at.
+      // Milliseconds are a count, not a fraction; separators are not read.
       {"20240131T23.59.59:7", ole(2024, 1, 31, 23, 59, 59, 7)},
-      // An empty or non-numeric milliseconds field gives 0 ms.
+      // An empty milliseconds field gives 0 ms; they end after three digits.
       {"20240131-23:59:59.", t},
-      {"20240131-23:59:59.x12", t},
-      // The milliseconds end at a non-digit or after three characters.
-      {"20240131-23:59:59.12x", ole(2024, 1, 31, 23, 59, 59, 12)},
       {"20240131-23:59:59.1234", ole(2024, 1, 31, 23, 59, 59, 123)},
-      // sscanf skips blanks and takes signs inside a field...
-      {"2024 131-23:59:59. +5", ole(2024, 1, 31, 23, 59, 59, 5)},
-      // ...and a negative count wraps to 16 bits, out of range.
+      // A negative count wraps out of range; too short; a field out of range.
       {"20240131-23:59:59.-1", 0.0},
-      // Shorter than 17 characters, a field that is not a number, or one
-      // out of range.
       {"20240131-23:59:5", 0.0},
-      {"2024013X-23:59:59", 0.0},
       {"20240131-24:00:00", 0.0},
-      // The last millisecond of the range.
       {"99991231-23:59:59.999", 2958466.0 - 1 / 86400000.0},
   };
   for (const auto& row : rows) {
@@ -89,15 +78,12 @@ TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
     double value;
     const char* text;
   } rows[] = {
-      // The epoch is a time like any other.
       {0.0, "18991230-00:00:00.000"},
-      // Zero-padded fields.
       {ole(100, 2, 3, 4, 5, 6, 7), "01000203-04:05:06.007"},
       // Before the epoch the fraction counts forward from midnight.
       {-1.25, "18991229-06:00:00.000"},
       // Rounding to the millisecond carries into the next day.
       {45323.0 - 0.4 / 86400000.0, "20240201-00:00:00.000"},
-      // Values that do not convert print nothing.
       {kNaN, "(null)"},
       {2958466.0, "(null)"},
   };
@@ -109,9 +95,7 @@ TEST(CUTCTimestampTest, FormatsIntoAZeroFilled64ByteBlock) {
   std::free(text);
 }
 
-// A text that does not parse, or encodes the failure value, means now; so do
-// no record and create(nullptr). A rejected record gives 0.0, and leaves the
-// value of setDate unchanged.
+// Unparsable text, no record and create(nullptr) mean now; a bad record 0.0.
 TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
   for (const char* text : {"2024013X-23:59:59", "18991230-00:00:00.000",
                            static_cast<const char*>(nullptr)}) {
@@ -124,9 +108,10 @@ TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
   CUTCTimestamp* t = CUTCTimestamp::create(&noon);
   EXPECT_EQ(0, t->setDate(&bad));
   EXPECT_EQ(45322.5, t->toVariantTime());
-  const CUTCTimestamp& source = *t;
   EXPECT_EQ(45322.5, CUTCTimestamp(*t).toVariantTime());
-  EXPECT_EQ(45322.5, CUTCTimestamp(source).toVariantTime());
+  EXPECT_EQ(
+      45322.5,
+      CUTCTimestamp(static_cast<const CUTCTimestamp&>(*t)).toVariantTime());
   EXPECT_NE(0, t->setDate(nullptr));
   CUTCTimestamp::release(t);
   const double before = utc_test::now();
@@ -137,8 +122,7 @@ TEST(CUTCTimestampTest, ConstructorsSetDateAndCreate) {
   CUTCTimestamp::release(nullptr);
 }
 
-// A value out of range leaves the record; compareTo has no tolerance, and a
-// NaN on either side compares equal.
+// Out of range leaves the record; compareTo has no tolerance, NaN is equal.
 TEST(CUTCTimestampTest, ToSystemTimeAndCompareTo) {
   _SYSTEMTIME st = utc_test::record(1, 2, 3);
   EXPECT_EQ(0, CUTCTimestamp(1e9).toSystemTime(&st));
@@ -148,8 +132,6 @@ TEST(CUTCTimestampTest, ToSystemTimeAndCompareTo) {
   EXPECT_EQ(ole(1899, 12, 29, 6), ole(st));
   const double rows[][3] = {{1.0, 2.0, -1},
                             {45322.5, std::nextafter(45322.5, 0.0), 1},
-                            {1.0, 1.0, 0},
-                            {kNaN, 1.0, 0},
                             {1.0, kNaN, 0}};
   for (const auto& row : rows) {
     CUTCTimestamp left(row[0]), right(row[1]);
@@ -165,13 +147,10 @@ TEST(CUTCTimestampTest, ToStringCopiesWhatFitsThroughTheVirtualFormat) {
   char buffer[32];
   t.toString(buffer, 22);
   EXPECT_STREQ("20240131-12:00:00.000", buffer);
-  // Too small: the bounded copy leaves the empty string.
   t.toString(buffer, 21);
   EXPECT_STREQ("", buffer);
-  // Nothing to write into.
   std::strcpy(buffer, "keep");
   t.toString(buffer, 0);
-  t.toString(buffer, -5);
   t.toString(nullptr, 32);
   EXPECT_STREQ("keep", buffer);
   CUTCTimestamp(kNaN).toString(buffer, sizeof buffer);

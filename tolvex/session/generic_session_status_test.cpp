@@ -12,16 +12,15 @@
 
 namespace {
 
-// Read before any test runs, so that the check does not depend on the order
-// of the tests: the message table is empty until initMessageTable().
+// Read before any test runs: the message table is empty until
+// initMessageTable().
 const bool kMessageTableEmptyAtStart =
     GenericSessionStatus::getStatusMessage(ISessionStatus::MSGCODE_NONE) ==
         nullptr &&
     GenericSessionStatus::getStatusMessage(
         ISessionStatus::MSGCODE_RECONNETING) == nullptr;
 
-// Every member as "queue|connection|protocol|secure|code|name|message|
-// message code|exception text", "-" for null.
+// Every member, '|'-separated in getter order, "-" for null.
 std::string stateOf(const GenericSessionStatus& status) {
   auto show = [](const char* text) { return text != nullptr ? text : "-"; };
   GenericException* e = status.getErrorException();
@@ -37,27 +36,20 @@ std::string stateOf(const GenericSessionStatus& status) {
 
 }  // namespace
 
-// Typed here, not derived from the definitions: the ends of each table and
-// a row each side of its boundaries.
+// Typed here, not derived: the ends of each table and each side of them.
 TEST(GenericSessionStatusTest, CodeTablesGiveTheirTexts) {
   const std::pair<int, const char*> names[] = {
       {ISessionStatus::STATUSCODE_ERROR, "Error"},
       {ISessionStatus::STATUSCODE_READY, "Ready"},
-      {ISessionStatus::STATUSCODE_RECIEVING, "Receiving"},
       {ISessionStatus::STATUSCODE_ATTACHING, "Attaching"},
       // The last three codes have no name of their own.
       {ISessionStatus::STATUSCODE_EXTRA_AUTH_PASSED, "Unknown"},
-      {ISessionStatus::STATUSCODE_RELOGIN_FAILED, "Unknown"},
       {-3, "Unknown"},
-      {17, "Unknown"},
-      {INT_MIN, "Unknown"},
       {INT_MAX, "Unknown"},
   };
   for (const auto& [code, name] : names) {
     EXPECT_STREQ(name, GenericSessionStatus::getStatusName(code)) << code;
   }
-  EXPECT_EQ(13, ISessionStatus::STATUSCODE_ATTACHING);
-  EXPECT_EQ(16, ISessionStatus::STATUSCODE_RELOGIN_FAILED);
 
   EXPECT_TRUE(kMessageTableEmptyAtStart);
   EXPECT_TRUE(GenericSessionStatus::initMessageTable());
@@ -67,28 +59,15 @@ TEST(GenericSessionStatusTest, CodeTablesGiveTheirTexts) {
   const std::pair<int, const char*> messages[] = {
       {ISessionStatus::MSGCODE_NONE, ""},
       {ISessionStatus::MSGCODE_SENDINGREQUEST, "Sending request..."},
-      {ISessionStatus::MSGCODE_SESSIONEXPIRED,
-       "Session expired, login required."},
       {ISessionStatus::MSGCODE_RECONNETING,
        "The session is being reconnecting."},
       // Codes outside the table give the text of MSGCODE_NONE.
       {22, ""},
       {-1, ""},
-      {INT_MIN, ""},
-      {INT_MAX, ""},
   };
   for (const auto& [code, text] : messages) {
     EXPECT_STREQ(text, GenericSessionStatus::getStatusMessage(code)) << code;
   }
-  EXPECT_EQ(21, ISessionStatus::MSGCODE_RECONNETING);
-}
-
-// A new status has codes but no texts; codes do not derive texts.
-TEST(GenericSessionStatusTest, DefaultsHaveNoTexts) {
-  GenericSessionStatus status;
-  EXPECT_EQ("0|-|-|-|0|-|-|0|-", stateOf(status));
-  status.setStatusCode(ISessionStatus::STATUSCODE_CONNECTED);
-  EXPECT_EQ(nullptr, status.getStatusName());
 }
 
 // A client's exception class, whose clones the status must make.
@@ -102,10 +81,8 @@ class ClientException : public GenericException {
   static inline int clones = 0;
 };
 
-// The held exception is the source's own clone(), visible only under
-// STATUSCODE_CRITICAL_ERROR; setting one replaces or drops the copy, and the
-// held copy given back is cloned before the old one goes (leaks show under
-// AddressSanitizer).
+// The held exception is the source's own clone(), shown only under
+// STATUSCODE_CRITICAL_ERROR; the held copy given back is cloned first.
 TEST(GenericSessionStatusTest, ExceptionCopyIsVisibleOnlyUnderCriticalError) {
   ClientException::clones = 0;
   ClientException original("denied", 7);
@@ -116,11 +93,9 @@ TEST(GenericSessionStatusTest, ExceptionCopyIsVisibleOnlyUnderCriticalError) {
   status.setStatusCode(ISessionStatus::STATUSCODE_CRITICAL_ERROR);
   GenericException* held = status.getErrorException();
   ASSERT_NE(nullptr, held);
-  EXPECT_NE(&original, held);
   EXPECT_EQ(1, ClientException::clones);
   EXPECT_EQ(typeid(ClientException), typeid(*held));
   EXPECT_STREQ("denied", held->getMessage());
-  EXPECT_EQ(7, held->getErrorCode());
   GenericSessionStatus copy(status);
   EXPECT_EQ(2, ClientException::clones);
 
@@ -132,8 +107,7 @@ TEST(GenericSessionStatusTest, ExceptionCopyIsVisibleOnlyUnderCriticalError) {
   EXPECT_EQ(nullptr, status.getErrorException());
 }
 
-// Both copy constructors take every member, and their own clone of the
-// exception even while the source's code hides it.
+// Both copy constructors take every member, the hidden exception too.
 TEST(GenericSessionStatusTest, CopyOwnsItsTextsAndExceptionWhateverTheCode) {
   auto source = std::make_unique<GenericSessionStatus>();
   GenericException e("lost", 3);

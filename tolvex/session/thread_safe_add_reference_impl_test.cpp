@@ -35,9 +35,8 @@ void onThreads(int count, Body body) {
 
 }  // namespace
 
-// On threads that start together, balanced pairs never reach zero; then
-// racing releases each see their own step of the count (0, 1, ...
-// kThreads - 1), and the last one deletes the object once.
+// Balanced pairs on racing threads never reach zero; racing releases each see
+// their own count, and the last deletes the object once.
 TEST(TThreadSafeAddReferenceImplTest, RefCountIsExactUnderRacingThreads) {
   constexpr int kRounds = 100;
   constexpr int kThreads = 4;
