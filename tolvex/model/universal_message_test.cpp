@@ -59,7 +59,6 @@ TEST(UniversalMessage, SessionIdAndTypeAreOrdinaryFields) {
   EXPECT_TRUE(message.setMsgType("B"));
   EXPECT_TRUE(message.setSessionId("S1"));
   EXPECT_TRUE(message.setSessionId(nullptr));
-  message.setValueInt("35", 4);  // the typed setters insert only
   EXPECT_EQ(
       "<message>\n<group>\nfield: 35 = B\nfield: SID = S1\n</group>\n"
       "</message>\n",
@@ -83,6 +82,7 @@ TEST(UniversalMessage, CopiesAreIndependent) {
   EXPECT_EQ(kWorkedExampleDump, UniversalMessage(source.getGroup()).toString());
   EXPECT_EQ(1LL << 40, group.getValueLong("l"));
   EXPECT_EQ(0.5, group.getValueDouble("f"));
+  EXPECT_STREQ("4294967296", group.getValueString("t"));
   EXPECT_EQ(INT_MAX, group.getValueInt("t"));
   int length = 0;
   EXPECT_NE(nullptr, group.getValueBinary("bin", length));

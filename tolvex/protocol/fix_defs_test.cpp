@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -25,14 +24,12 @@ TEST(IFixDefsTest, SpotChecksOfEachGroup) {
 }
 
 TEST(IFixDefsTest, NamesSharingAValueAreDistinctObjects) {
-  const std::vector<std::pair<const char* const*, const char* const*>> pairs = {
-      {&IFixDefs::FLDTAG_QELBSTART, &IFixDefs::FLDTAG_QELBSYMID},
-      {&IFixDefs::MDREQREJREASON_UNSUPPORTEDSCOPE,
-       &IFixDefs::QUOTECONDITION_ACTIVE}};
-  for (const auto& pair : pairs) {
-    EXPECT_NE(pair.first, pair.second);
-    EXPECT_STREQ(*pair.first, *pair.second);
-  }
+  EXPECT_NE(&IFixDefs::FLDTAG_QELBSTART, &IFixDefs::FLDTAG_QELBSYMID);
+  EXPECT_STREQ(IFixDefs::FLDTAG_QELBSTART, IFixDefs::FLDTAG_QELBSYMID);
+  EXPECT_NE(&IFixDefs::MDREQREJREASON_UNSUPPORTEDSCOPE,
+            &IFixDefs::QUOTECONDITION_ACTIVE);
+  EXPECT_STREQ(IFixDefs::MDREQREJREASON_UNSUPPORTEDSCOPE,
+               IFixDefs::QUOTECONDITION_ACTIVE);
 }
 
 }  // namespace

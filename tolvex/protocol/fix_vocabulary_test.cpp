@@ -9,10 +9,6 @@
 
 namespace {
 
-const char* orNull(const char* text) {
-  return text == nullptr ? "(null)" : text;
-}
-
 // Scope null: tags; "35": message types; other tags: their values.
 TEST(FixVocabulary, NamesBothWays) {
   const std::tuple<const char*, const char*, const char*> rows[] = {
@@ -37,8 +33,8 @@ TEST(FixVocabulary, NamesBothWays) {
     const char* textOf = tag    ? FixVocabulary::tagByName(name)
                          : type ? FixVocabulary::msgTypeByName(name)
                                 : FixVocabulary::valueByName(scope, name);
-    EXPECT_STREQ(orNull(nameOf), name) << text;
-    EXPECT_STREQ(orNull(textOf), text) << name;
+    EXPECT_STREQ(nameOf, name) << text;
+    EXPECT_STREQ(textOf, text) << name;
   }
 }
 
@@ -63,8 +59,6 @@ TEST(FixVocabulary, SharedTagsGiveEveryNameInDeclarationOrder) {
 TEST(FixVocabulary, AgreesWithTheExportedConstants) {
   EXPECT_STREQ(FixVocabulary::tagByName("NORELATEDSYM"),
                IFixDefs::FLDTAG_NORELATEDSYM);
-  EXPECT_STREQ(FixVocabulary::msgTypeByName("USERRESPONSE"),
-               IFixDefs::MSGTYPE_USERRESPONSE);
   EXPECT_STREQ(FixVocabulary::valueByName(IFixDefs::FLDTAG_TRADSESSTATUS,
                                           "REQUESTREJECTED"),
                std::to_string(IFixDefs::TRADSESSTATUS_REQUESTREJECTED).c_str());
