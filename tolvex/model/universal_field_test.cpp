@@ -7,13 +7,9 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
@@ -46,15 +42,16 @@ UniversalField binaryField(const char* name, const void* data, int length) {
 using ConversionRow =
     std::tuple<UniversalField, int, long long, double, const char*>;
 
-// Each getter, and the dump line, for values of every kind.
+// Each getter and the dump line for every kind (saturation is fuzzed).
 TEST(UniversalField, GettersFollowTheConversionTable) {
   const UniversalFieldGroupList list;
   const ConversionRow rows[] = {
-      {UniversalField("F"), 0, 0, 0.0, nullptr},      // no value: neutral
-      {UniversalField("F", -5), -5, -5, -5.0, "-5"},  // int: exact, "%d"
-      {UniversalField("F", INT_MIN), INT_MIN, INT_MIN, INT_MIN, "-2147483648"},
-      {UniversalField("F", "3.9"), 3, 3, 3.9, "3.9"},  // text: strtoll, strtod
+      {UniversalField("F"), 0, 0, 0.0, nullptr},            // no value: neutral
+      {UniversalField("F", -5), -5, -5, -5.0, "-5"},        // int: exact, "%d"
+      {UniversalField("F", "-3.9"), -3, -3, -3.9, "-3.9"},  // strtoll, strtod
       {UniversalField("F", "0x1A"), 0, 0, 26.0, "0x1A"},  // integers in base 10
+      {UniversalField("F", " -9223372036854775808"), INT_MIN, LLONG_MIN,
+       -9223372036854775808.0, " -9223372036854775808"},  // int saturated
       {UniversalField("F", &list), 0, 0, 0.0, "list"},
       // double: truncated toward zero, "%.60f"
       {UniversalField("F", -2.7), -2, -2, -2.7,
@@ -62,8 +59,6 @@ TEST(UniversalField, GettersFollowTheConversionTable) {
       // long: low 32 bits, nearest double, "%lld"
       {UniversalField("F", 4294967297LL), 1, 4294967297LL, 4294967297.0,
        "4294967297"},
-      {UniversalField("F", LLONG_MIN), 0, LLONG_MIN, -9223372036854775808.0,
-       "-9223372036854775808"},
       {binaryField("F", "ab", 2), 0, 0, 0.0, nullptr},  // binary: bytes only
   };
   for (const auto& [field, asInt, asLong, asDouble, asString] : rows) {
@@ -76,57 +71,17 @@ TEST(UniversalField, GettersFollowTheConversionTable) {
     EXPECT_EQ("field: F = " + std::string(text == nullptr ? "" : text) + "\n",
               field.toString());
   }
-  // Doubles from the first one outside the integer ranges saturate; NaN
-  // gives 0.
-  const std::tuple<double, int, long long> limits[] = {
-      {2147483648.0, INT_MAX, 2147483648LL},
-      {-2147483649.0, INT_MIN, -2147483649LL},
-      {9223372036854775808.0, INT_MAX, LLONG_MAX},
-      {-1e300, INT_MIN, LLONG_MIN},
-      {std::nan(""), 0, 0}};
-  for (const auto& [value, asInt, asLong] : limits) {
-    EXPECT_EQ(asInt, UniversalField("F", value).getValueInt()) << value;
-    EXPECT_EQ(asLong, UniversalField("F", value).getValueLong()) << value;
-  }
-}
-
-// The decimal parse against the standard runtime's own, over awkward texts.
-TEST(UniversalField, DecimalParseAgreesWithStrtoll) {
-  for (const char* text :
-       {"", "-", "+", "+7", "--7", "- 7", "\n\v\f\r 12", "9223372036854775807",
-        "9223372036854775808", "-9223372036854775808", "-9223372036854775809",
-        "000000000000000000000000123", "2147483640", "2147483647", "2147483648",
-        "-2147483648", "12e3", "\3775"}) {
-    const UniversalField field("F", text);
-    const long long expected = std::strtoll(text, nullptr, 10);
-    EXPECT_EQ(expected, field.getValueLong()) << '"' << text << '"';
-    const long long clamped = expected > INT_MAX   ? INT_MAX
-                              : expected < INT_MIN ? INT_MIN
-                                                   : expected;
-    EXPECT_EQ(clamped, field.getValueInt()) << '"' << text << '"';
-  }
 }
 
 // Doubles of every region rendered as printf does, in any decimal point.
 TEST(UniversalField, DoubleTextMatchesPrintf) {
-  // With their negatives: zeros, buffer limits, range ends, infinity, NaN.
-  std::vector<double> values;
-  for (double value : {0.0, 0.1, 9.999999999999999, 99.99999999999999, 10.0,
-                       100.0, DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 1e22,
-                       123456789.123456789, HUGE_VAL, std::nan("")}) {
-    values.push_back(value);
-    values.push_back(-value);
-  }
-  // 53 significant bits whose lowest is 2^exponent, about the fast path's
-  // limits, and prices (arbitrary doubles are the fuzz harness's).
-  for (int exponent = -64; exponent <= 14; ++exponent) {
-    values.push_back(std::ldexp(0x1FEDCBA9876543p0, exponent));
-    values.push_back(-std::ldexp(0x10000000000001p0, exponent));
-  }
-  for (int i = 1; i <= 100000; i += 7) values.push_back(1.0825 + 0.0001 * i);
-  // A comma and a point of two bytes too (their locales come with the
-  // project's packages). The dump writes the text itself; one field takes
-  // every value, freeing a spilled text.
+  // Buffer limits, range ends, NaN, the fast path's ends (the rest is fuzzed).
+  const double fastPathEnds[] = {std::ldexp(0x1FEDCBA9876543p0, -64),
+                                 -std::ldexp(0x10000000000001p0, 14)};
+  const double values[] = {
+      -0.0, 9.999999999999999, DBL_MAX,        -DBL_TRUE_MIN, 1e22, -HUGE_VAL,
+      NAN,  fastPathEnds[0],   fastPathEnds[1]};
+  // A comma and a two-byte point too; one field takes every value.
   const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
   UniversalField field("F");
   for (const char* locale : {"C", "de_DE.UTF-8", "ps_AF.UTF-8"}) {
@@ -138,8 +93,6 @@ TEST(UniversalField, DoubleTextMatchesPrintf) {
       field.setValueDouble(value);
       EXPECT_EQ("field: F = " + printfText(value) + "\n", field.toString())
           << locale << ' ' << value;
-      EXPECT_EQ(printfText(value), field.getValueString()) << locale;
-      if (HasFailure()) break;
     }
   }
   std::setlocale(LC_NUMERIC, saved.c_str());
@@ -157,60 +110,38 @@ TEST(UniversalField, NullOrImpossibleValuesLeaveTheValue) {
   field = UniversalField("N");
   field = field;
   field.copy(field);
-  EXPECT_STREQ("N", field.getName());
-  EXPECT_EQ("bytes", bytesOf(field));
+  EXPECT_EQ("N bytes", field.getName() + (" " + bytesOf(field)));
   field.setValueBinary(nullptr, 0);
   EXPECT_EQ("", bytesOf(field));
-  EXPECT_TRUE(UniversalField("N", static_cast<const IFieldGroupList*>(nullptr))
-                  .isNullValue());
 }
 
-// The copy constructor (member by member), copy() (through the setters) and
-// setting a field from its own storage agree for values of every kind.
+// The copy constructor, copy() and setting from its own storage agree.
 TEST(UniversalField, CopyConstructorAgreesWithCopy) {
-  const UniversalFieldGroup empty;
-  UniversalFieldGroupList list;
-  list.put(&empty);
-  std::vector<UniversalField> sources;
-  sources.insert(
-      sources.end(),
-      {UniversalField("none"), UniversalField("int", -7),
-       UniversalField("long", 1LL << 40), UniversalField("short", 1.0825),
-       UniversalField("spilled", -1e200),
-       binaryField("block", "\x09\x00\x08", 3), binaryField("empty", "", 0),
-       UniversalField("list", &list), UniversalField("was int", 5),
-       UniversalField("rendered", 3e100)});
-  // A text that replaced a number and a double rendered before the copy.
-  sources[sources.size() - 2].setValue("now text");
-  sources.back().getValueString();
+  const UniversalFieldGroupList list;
+  UniversalField sources[] = {UniversalField("none"),
+                              UniversalField("long", 1LL << 40),
+                              UniversalField("spilled", -1e200),
+                              binaryField("block", "\x09\0\x08", 3),
+                              UniversalField("list", &list),
+                              UniversalField("was int", 5)};
+  sources[5].setValue("now text");  // a text that replaced a number
+  sources[2].getValueString();      // a double rendered before the copy
   for (const UniversalField& source : sources) {
     const UniversalField constructed(source);
     UniversalField assigned;
     assigned.copy(source);
-    SCOPED_TRACE(source.getName());
-    EXPECT_STREQ(assigned.getName(), constructed.getName());
     ASSERT_EQ(assigned.getDataType(), constructed.getDataType());
-    EXPECT_EQ(assigned.toString(), constructed.toString());
-    EXPECT_EQ(assigned.getValueLong(), constructed.getValueLong());
-    EXPECT_EQ(bytesOf(assigned), bytesOf(constructed));
-    // Block, list and text form set from the field's own storage.
-    int length = -1;
+    int length = -1;  // block, list and text set from the field's own storage
     const void* data = assigned.getValueBinary(length);
     assigned.setValueBinary(data, length);
     assigned.setValue(assigned.getValueList());
-    EXPECT_EQ(bytesOf(constructed), bytesOf(assigned));
-    if (source.getDataType() == IField::DT_LIST) {
-      EXPECT_EQ(1, constructed.getValueList()->size());
-      EXPECT_EQ(1, assigned.getValueList()->size());
-    }
-    const char* text = constructed.getValueString();
     assigned.setValue(assigned.getValueString());
-    EXPECT_STREQ(text, assigned.getValueString());
+    EXPECT_EQ(assigned.toString() + bytesOf(assigned),
+              constructed.toString() + bytesOf(constructed));
   }
 }
 
-// A field class of a client's: its text form is its own, and it records the
-// setters that copy() calls on it.
+// A client's field: its own text form; it records the setters copy() calls.
 class BracketedField : public UniversalField {
  public:
   using UniversalField::UniversalField;
@@ -248,8 +179,7 @@ class BracketedField : public UniversalField {
   mutable std::string shown_;
 };
 
-// A derived field's line shows its own getValueString() for every kind, and
-// copy() reaches it through the virtual setters.
+// Its line shows its own getValueString(); copy() uses the virtual setters.
 TEST(UniversalField, DerivedFieldSeesItsOverridesInLineAndCopy) {
   const UniversalFieldGroupList list;
   const UniversalField sources[] = {
@@ -261,50 +191,24 @@ TEST(UniversalField, DerivedFieldSeesItsOverridesInLineAndCopy) {
   EXPECT_EQ("int long double text list binary ", derived.calls);
   const std::pair<BracketedField, const char*> rows[] = {
       {BracketedField("55", 7), "field: 55 = [7]\n"},
-      {BracketedField("9000", 1LL << 40), "field: 9000 = [1099511627776]\n"},
-      {BracketedField("270", 0.5),
-       "field: 270 = "
-       "[0.500000000000000000000000000000000000000000000000000000000000]\n"},
       {BracketedField("1", "abc"), "field: 1 = [abc]\n"},
       {BracketedField("268", &list), "field: 268 = [list]\n"}};
   for (const auto& [field, line] : rows) EXPECT_EQ(line, field.toString());
 }
 
-// Texts in the inline buffer (up to 63 characters) or on the heap survive
-// copies, number getters, self-assignment and kind changes.
+// Inline (up to 63 characters) or heap texts survive copies and self-setting.
 TEST(UniversalField, TextsOfEveryLengthKeepTheirValueWhereverTheyLive) {
-  std::mt19937 random(7);
-  for (std::size_t length = 0; length <= 130; ++length) {
-    std::string text(length, 'x');
-    for (char& c : text) c = static_cast<char>('0' + random() % 75);
-    SCOPED_TRACE(length);
+  for (std::size_t length : {0, 1, 63, 64, 130}) {
+    std::string text;
+    while (text.size() < length) text += char('0' + text.size() % 75);
     UniversalField field("T", text.c_str());
-    const char* stored = field.getValueString();
-    // Number getters read the text without moving or rewriting it.
-    field.getValueInt();
-    field.getValueDouble();
-    EXPECT_EQ(stored, field.getValueString());
-    EXPECT_EQ(text, stored);
-    UniversalField copy(field);
+    const UniversalField copy(field);
     UniversalField assigned("A", 5);
     assigned = field;
-    field.setValue("changed");
-    EXPECT_EQ(text, copy.getValueString());
-    EXPECT_EQ(text, assigned.getValueString());
-    // A text taken from the field itself, whole or in part.
-    copy.setValue(copy.getValueString());
-    EXPECT_EQ(text, copy.getValueString());
-    if (length > 0) {
-      assigned.setValue(assigned.getValueString() + 1);
-      EXPECT_EQ(text.substr(1), assigned.getValueString());
-    }
-    // To a number and back, then to a spilled double.
-    copy.setValueInt(-12);
-    EXPECT_STREQ("-12", copy.getValueString());
-    copy.setValue(text.c_str());
-    EXPECT_EQ(text, copy.getValueString());
-    copy.setValueDouble(1e300);
-    EXPECT_EQ(printfText(1e300), copy.getValueString());
+    field.setValue(field.getValueString() + (length > 0));
+    EXPECT_EQ(text + "|" + text + "|" + text.substr(length > 0),
+              std::string(copy.getValueString()) + "|" +
+                  assigned.getValueString() + "|" + field.getValueString());
   }
 }
 

