@@ -9,35 +9,10 @@
 #include <thread>
 
 #include "alloc_counter.h"
-#include "snapshot_workload.h"
+#include "snapshot_message.h"
 #include "tolvex/tolvex.h"
 
 namespace {
-
-// One entry group takes every entry's values and is put into the message's
-// own list, which copies it, as the peer's message copies its entry. The
-// typed setters insert only when the name is absent, so the numbers are set
-// on the entry's fields. (A list set on the message would be copied again.)
-UniversalMessage buildSnapshot(int entries) {
-  UniversalMessage message(snapshot::kSessionId, snapshot::kMsgType);
-  message.setValue("55", snapshot::kSymbol);
-  message.setValue("262", snapshot::kRequestId);
-  const UniversalFieldGroupList noEntries;
-  message.setValue("268", &noEntries);
-  IFieldGroupList* list = message.getValueList("268");
-  UniversalFieldGroup entry;
-  entry.setValueDouble("270", 0.0);
-  entry.setValueInt("271", 0);
-  for (int i = 0; i < entries; ++i) {
-    entry.setValue("269", snapshot::entryType(i));
-    entry.getField("270")->setValueDouble(snapshot::entryPrice(i));
-    entry.getField("271")->setValueInt(snapshot::entrySize(i));
-    entry.setValue("272", snapshot::kEntryDate);
-    entry.setValue("273", snapshot::kEntryTime);
-    list->put(&entry);
-  }
-  return message;
-}
 
 // Every field read back by name with the typed getters; the group is walked
 // with the list's cursor. Returns a checksum of what was read.
@@ -60,7 +35,7 @@ void messageBuild(benchmark::State& state) {
   const int entries = static_cast<int>(state.range(0));
   const HeapCounts before = heapCounts();
   for (auto _ : state) {
-    UniversalMessage message = buildSnapshot(entries);
+    UniversalMessage message = buildSnapshotMessage(entries);
     benchmark::DoNotOptimize(message);
   }
   reportAllocations(state, before);
@@ -68,7 +43,7 @@ void messageBuild(benchmark::State& state) {
 
 void messageCopy(benchmark::State& state) {
   const UniversalMessage source =
-      buildSnapshot(static_cast<int>(state.range(0)));
+      buildSnapshotMessage(static_cast<int>(state.range(0)));
   const HeapCounts before = heapCounts();
   for (auto _ : state) {
     UniversalMessage copy(source);
@@ -79,7 +54,7 @@ void messageCopy(benchmark::State& state) {
 
 void messageRead(benchmark::State& state) {
   const UniversalMessage message =
-      buildSnapshot(static_cast<int>(state.range(0)));
+      buildSnapshotMessage(static_cast<int>(state.range(0)));
   const HeapCounts before = heapCounts();
   for (auto _ : state) benchmark::DoNotOptimize(readSnapshot(message));
   reportAllocations(state, before);
@@ -87,7 +62,7 @@ void messageRead(benchmark::State& state) {
 
 void messageDump(benchmark::State& state) {
   const UniversalMessage message =
-      buildSnapshot(static_cast<int>(state.range(0)));
+      buildSnapshotMessage(static_cast<int>(state.range(0)));
   const HeapCounts before = heapCounts();
   for (auto _ : state) {
     std::string dump = message.toString();
@@ -127,7 +102,8 @@ void messageHeap(benchmark::State& state) {
                snapshot::kFieldsPerEntry;
     const auto message = [](int entries) {
       return [entries] {
-        return std::make_unique<UniversalMessage>(buildSnapshot(entries));
+        return std::make_unique<UniversalMessage>(
+            buildSnapshotMessage(entries));
       };
     };
     perEntry = (heldBytes(message(101)) - heldBytes(message(1))) / 100;
