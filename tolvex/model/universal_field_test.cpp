@@ -52,7 +52,12 @@ TEST(UniversalField, GettersFollowTheConversionTable) {
       {UniversalField("F", "0x1A"), 0, 0, 26.0, "0x1A"},  // integers in base 10
       {UniversalField("F", " -9223372036854775808"), INT_MIN, LLONG_MIN,
        -9223372036854775808.0, " -9223372036854775808"},  // int saturated
+      {UniversalField("F", "2147483648"), INT_MAX, 2147483648LL, 2147483648.0,
+       "2147483648"},  // one past the int limit saturates
       {UniversalField("F", &list), 0, 0, 0.0, "list"},
+      {UniversalField("F", 2147483648.0), INT_MAX, 2147483648LL, 2147483648.0,
+       "2147483648."
+       "000000000000000000000000000000000000000000000000000000000000"},
       // double: truncated toward zero, "%.60f"
       {UniversalField("F", -2.7), -2, -2, -2.7,
        "-2.700000000000000177635683940025046467781066894531250000000000"},
